@@ -1,0 +1,204 @@
+#pragma once
+// The logic system of one document: up to six functions of up to six variables,
+// their term texts and equations, the sorted term list, and the results of the
+// multi-output minimisation on the ones (SOP) and on the zeros (POS).
+
+#include <array>
+#include <string>
+
+#include "logic/Termino.h"
+#include "platform/DC.h"
+
+class CArchive;
+
+constexpr UINT kMaxVariables = 6;
+constexpr UINT kMaxFunciones = 6;
+constexpr UINT kMaxTerminos = 64;
+constexpr UINT kMaxCubiertas = 100;
+constexpr UINT kMaxSubcubiertas = 6;
+
+using TextosFuncion = std::array<std::string, kMaxFunciones>;
+using NivelesLado = std::array<TermList, kMaxVariables>;
+using CoverSlots = std::array<TermList, kMaxCubiertas>;
+using FunctionSubCovers = std::array<TermList, kMaxSubcubiertas>;
+using SubCoverSlots = std::array<std::array<FunctionSubCovers, kMaxFunciones>, kMaxCubiertas>;
+// Karnaugh-map cells: row = term, column = function. Truth-table cells: row =
+// function, column = term. '1' required, 'X' don't-care, anything else absent.
+using CeldasMapa = std::array<std::array<char, kMaxFunciones>, kMaxTerminos>;
+using CeldasTabla = std::array<std::array<char, kMaxTerminos>, kMaxFunciones>;
+
+class CSistema {
+public:
+    CSistema();
+    ~CSistema();
+    CSistema(const CSistema&) = delete;
+    CSistema& operator=(const CSistema&) = delete;
+
+    // ---- life cycle and accessors ----
+    UINT GetNumVariables() const { return m_nVariables; }
+    UINT GetNumFunctions() const { return m_nFunciones; }
+    UINT GetNumTerms() const { return m_nTerminos; }
+    UINT GetTermMask() const { return m_nMascara; }
+    void SetNumVariables(UINT v);
+    void SetNumFunctions(UINT v);
+    std::string GetDescription() const { return m_strCaracteristicas; }
+    void SetDescription(std::string text);
+    std::string GetMintermText(int f) const { return m_strMinterminos[f]; }
+    std::string GetMaxtermText(int f) const { return m_strMaxterminos[f]; }
+    std::string GetDontCareText(int f) const { return m_strPrescindibles[f]; }
+    std::string GetEquation(int f) const { return m_strEcuaciones[f]; }
+    const Termino* GetTermList() const { return m_pNivelSop[0].get(); }
+    void Reprocess();
+    // Writes or reads the document file. Reading refuses a damaged file with
+    // CArchiveException and then leaves the system as it was.
+    void Serialize(CArchive& ar);
+
+    // ---- cube lists and term texts ----
+    bool CubeLess(const Termino& a, const Termino& b) const;
+    static bool CubeEqual(const Termino& a, const Termino& b) {
+        return a.unos == b.unos && a.ceros == b.ceros;
+    }
+    void InsertTermMerge(TermList& list, UINT v, UINT a, UINT b) const;
+    void InsertUnique(TermList node, TermList& list) const;
+    Termino* FindInsertPoint(Termino* list, const Termino& node) const;
+    static void InsertAfter(TermList node, Termino& predecessor);
+    static void FreeTermList(TermList& list) { list.reset(); }
+    // Numbers of 2^n or more, and empty elements, are passed over.
+    void ParseTermText(TermList& list, const std::string& text, UINT a, UINT b) const;
+    std::string FormatTermText(const Termino* list, UINT a, UINT b) const;
+    std::string FormatComplementText(const Termino* list, UINT f) const;
+    // True when the text holds only digits, blanks and commas and every number
+    // is below 2^n: what the program itself writes.
+    bool IsValidTermText(const std::string& text) const;
+
+    // ---- entry forms and processing ----
+    void ApplyMinterms(const TextosFuncion& minterminos, const TextosFuncion& prescindibles);
+    void ApplyMaxterms(const TextosFuncion& maxterminos, const TextosFuncion& prescindibles);
+    void ApplyEquations(const TextosFuncion& ecuaciones, const TextosFuncion& canonicas);
+    void ApplyKMapCells(const CeldasMapa& celdas);
+    void ApplyTruthTableCells(const CeldasTabla& celdas);
+    void RebuildAfterLoad();
+    void Process();
+    void ParseComplementText(TermList& list, const std::string& text, UINT a, UINT b) const;
+    void ParseCanonicalProducts(TermList& list, const std::string& text, UINT a) const;
+
+    // ---- Quine-McCluskey: combination, primes, essentials ----
+    void ProcessSop();
+    void ProcessPos();
+    void CombineLevel(Termino* level, TermList& next) const;
+    bool CanCombine(const Termino& p, const Termino& q) const;
+    bool IsSingleBit(UINT x) const;
+    TermList CollectPrimes(const NivelesLado& niveles);
+    TermList FindEssentials(Termino* level0, const Termino* primes) const;
+    const Termino* UniqueCoveringPrime(const Termino& term, const Termino* primes, UINT f) const;
+    bool CubeCoversTerm(const Termino& term, const Termino& cube) const;
+
+    // ---- minimal-cover search ----
+    UINT FindMinimalCovers(const Termino* level0, const Termino* primes, CoverSlots& covers,
+                           SubCoverSlots& subCovers, UINT m, UINT shift);
+    void FindFunctionCovers(const Termino* level0, const Termino* cover,
+                            FunctionSubCovers& slots, UINT f);
+    UINT CountLiterals(const Termino& cube) const;
+
+    // ---- notation of the report ----
+    std::string FormatSop(const Termino* list) const;
+    std::string FormatPos(const Termino* list) const;
+    std::string FormatCubeList(const Termino* list, std::string prefix) const;
+
+    // ---- report drawing ----
+    CSize GetReportSize() const;
+    void DrawReport(CDC& dc);
+
+    // ---- fields ----
+    bool m_bModificado = false;
+    bool m_bSopHecho = false;
+    bool m_bPosHecho = false;
+    // The 22 output options, at their defaults.
+    bool m_bVerMinterminos = true;
+    bool m_bVerMaxterminos = true;
+    bool m_bVerTablaVerdad = true;
+    bool m_bVerMapaK = true;
+    bool m_bVerEcuacion = true;
+    bool m_bTodasSoluciones = false;
+    bool m_bDiagramaIndividual = true;
+    bool m_bIndividualUnTipo = false;
+    bool m_bIndividualDosTipos = true;
+    bool m_bDiagramaSimultaneo = true;
+    bool m_bSimultaneoUnTipo = true;
+    bool m_bSimultaneoDosTipos = false;
+    bool m_bVerImplicantesPrimos = false;
+    bool m_bVerImplicantesEsenciales = false;
+    bool m_bVerExpresionSop = true;
+    bool m_bVerCubiertasSop = false;
+    bool m_bProcesarSop = true;
+    bool m_bVerImplicadosPrimos = false;
+    bool m_bVerImplicadosEsenciales = false;
+    bool m_bVerExpresionPos = true;
+    bool m_bVerCubiertasPos = false;
+    bool m_bProcesarPos = false;
+    // Initial states of the port dialog's check boxes.
+    bool m_bComplementar = false;
+    bool m_bSeleccion = false;
+
+    UINT m_nVariables = 1;
+    UINT m_nFunciones = 1;
+    UINT m_nTerminos = 1;
+    UINT m_nMascara = 1;
+    std::array<bool, 64> m_bContieneCelda{};
+    UINT m_nAnchoReporte = 1;
+    UINT m_nCubiertas = 1;
+    UINT m_nLineasCubiertas = 1;
+    UINT m_nCubiertasSop = 1;
+    UINT m_nCubiertasPos = 1;
+    UINT m_nLineasSop = 1;
+    UINT m_nLineasPos = 1;
+
+    std::string m_strCaracteristicas;
+    TextosFuncion m_strMinterminos;
+    TextosFuncion m_strMaxterminos;
+    TextosFuncion m_strPrescindibles;
+    TextosFuncion m_strEcuaciones;
+    std::string m_strCaracteristicasCargadas;
+    TextosFuncion m_strMinterminosCargados;
+    TextosFuncion m_strMaxterminosCargados;
+    TextosFuncion m_strPrescindiblesCargados;
+    TextosFuncion m_strEcuacionesCargadas;
+
+    NivelesLado m_pNivelSop;
+    TermList m_pPrimosSop;
+    TermList m_pEsencialesSop;
+    CoverSlots m_pCubiertaSop;
+    SubCoverSlots m_pCubiertaFuncionSop;
+    NivelesLado m_pNivelPos;
+    TermList m_pPrimosPos;
+    TermList m_pEsencialesPos;
+    CoverSlots m_pCubiertaPos;
+    SubCoverSlots m_pCubiertaFuncionPos;
+
+    // Report drawing state.
+    int m_nPosX = 10;
+    int m_nPosY = 10;
+    int m_nDesplazamientoY = 0;
+    int m_nOrigenMapaX = 0;
+    int m_nOrigenMapaY = 0;
+    char m_cCelda = 0;
+
+private:
+    // The five result fields of one side and its done flag and counters.
+    struct Lado {
+        NivelesLado& nivel;
+        TermList& primos;
+        TermList& esenciales;
+        CoverSlots& cubierta;
+        SubCoverSlots& cubiertaFuncion;
+        bool& hecho;
+        UINT& cubiertas;
+        UINT& lineas;
+    };
+    Lado LadoSop();
+    Lado LadoPos();
+    void ProcessSide(Lado lado);
+    static void FreeResults(Lado& lado);
+    void DiscardResults();
+    void ResetCounters();
+};
