@@ -1,0 +1,3 @@
+#include "logic/Sistema.h"
+
+CSize CSistema::GetReportSize() const { return CSize{}; }

@@ -1,0 +1,5 @@
+#include "logic/Sistema.h"
+
+void CSistema::DrawReport(CDC& dc) {
+    (void)dc;
+}
