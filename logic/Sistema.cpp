@@ -30,9 +30,9 @@ void CSistema::SetNumVariables(UINT v) {
 void CSistema::SetNumFunctions(UINT v) {
     m_nFunciones = v;
     if (m_nFunciones == 1) {
-        m_strCaracteristicas = m_nVariables == 1
-                                   ? std::string("Sistema con una función de una variable.")
-                                   : Format("Sistema con una función de %u variables.", m_nVariables);
+        m_strCaracteristicas =
+            m_nVariables == 1 ? std::string("Sistema con una función de una variable.")
+                              : Format("Sistema con una función de %u variables.", m_nVariables);
     } else {
         m_strCaracteristicas =
             m_nVariables == 1
@@ -49,4 +49,6 @@ void CSistema::SetDescription(std::string text) {
     }
 }
 
-void CSistema::Reprocess() { Process(); }
+void CSistema::Reprocess() {
+    Process();
+}

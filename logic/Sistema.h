@@ -68,8 +68,8 @@ public:
     std::string FormatTermText(const Termino* list, UINT a, UINT b) const;
     std::string FormatComplementText(const Termino* list, UINT f) const;
     // True when the text holds only digits, blanks and commas and every number
-    // is below 2^n: what the program itself writes.
-    bool IsValidTermText(const std::string& text) const;
+    // is below the number of terms: what the program itself writes.
+    static bool IsValidTermText(const std::string& text, UINT terminos);
 
     // ---- entry forms and processing ----
     void ApplyMinterms(const TextosFuncion& minterminos, const TextosFuncion& prescindibles);
@@ -96,8 +96,8 @@ public:
     // ---- minimal-cover search ----
     UINT FindMinimalCovers(const Termino* level0, const Termino* primes, CoverSlots& covers,
                            SubCoverSlots& subCovers, UINT m, UINT shift);
-    void FindFunctionCovers(const Termino* level0, const Termino* cover,
-                            FunctionSubCovers& slots, UINT f);
+    void FindFunctionCovers(const Termino* level0, const Termino* cover, FunctionSubCovers& slots,
+                            UINT f);
     UINT CountLiterals(const Termino& cube) const;
 
     // ---- notation of the report ----
@@ -108,6 +108,29 @@ public:
     // ---- report drawing ----
     CSize GetReportSize() const;
     void DrawReport(CDC& dc);
+    // ---- report sections ----
+private:
+    // The data and texts of one side (SOP or POS) as the report shows them.
+    struct LadoReporte;
+    LadoReporte LadoReporteSop() const;
+    LadoReporte LadoReportePos() const;
+    void DrawDescription(CDC& dc);
+    void DrawEquations(CDC& dc);
+    void DrawCanonicalLists(CDC& dc, const CFont& simbolo, bool maxterminos);
+    void DrawSopSections(CDC& dc);
+    void DrawPosSections(CDC& dc);
+    void DrawSideSections(CDC& dc, const LadoReporte& lado);
+    void DrawMinimalExpression(CDC& dc, const LadoReporte& lado);
+    void DrawExpressionsOfCover(CDC& dc, const LadoReporte& lado, UINT k);
+    void DrawUncoveredExpressions(CDC& dc, const LadoReporte& lado);
+    void DrawCubeLine(CDC& dc, const std::string& etiqueta, const Termino* lista);
+    void DrawCoverLines(CDC& dc, const LadoReporte& lado);
+    void DrawTruthTable(CDC& dc);
+    void DrawGateDiagrams(CDC& dc);
+    void DrawKarnaughSections(CDC& dc);
+
+public:
+    // ---- end of report sections ----
 
     // ---- fields ----
     bool m_bModificado = false;

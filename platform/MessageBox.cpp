@@ -20,8 +20,9 @@ void AfxMessageBox(const std::string& text) {
 }
 
 CMessageCapture::CMessageCapture()
-    : m_anterior(SetMessageBoxHandler([this](const std::string& text) {
-          m_mensajes.push_back(text);
-      })) {}
+    : m_anterior(
+          SetMessageBoxHandler([this](const std::string& text) { m_mensajes.push_back(text); })) {}
 
-CMessageCapture::~CMessageCapture() { SetMessageBoxHandler(std::move(m_anterior)); }
+CMessageCapture::~CMessageCapture() {
+    SetMessageBoxHandler(std::move(m_anterior));
+}
