@@ -1,0 +1,125 @@
+#include "platform/DataExchange.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QString>
+#include <charconv>
+
+#include "platform/MessageBox.h"
+#include "resources/Resource.h"
+#include "resources/StringTable.h"
+
+namespace {
+
+// The digits of the text with the blanks around them removed, or nothing when
+// the text holds anything else.
+std::string Trimmed(QLineEdit* edit) {
+    return edit->text().trimmed().toStdString();
+}
+
+template <class T>
+bool ParseWhole(const std::string& text, T& out) {
+    if (text.empty()) {
+        return false;
+    }
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (*first == '+') {
+        ++first;
+    }
+    const auto [ptr, ec] = std::from_chars(first, last, out);
+    return ec == std::errc() && ptr == last;
+}
+
+std::string Format(int id, long long a, long long b) {
+    return QString::fromStdString(CStringTable::Load(id)).arg(a).arg(b).toStdString();
+}
+
+}  // namespace
+
+void CDataExchange::Fail(const std::string& message) {
+    AfxMessageBox(message);
+    m_bFallo = true;
+    if (m_pControl != nullptr) {
+        m_pControl->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(m_pControl)) {
+            edit->selectAll();
+        }
+    }
+}
+
+void DDX_Text(CDataExchange& dx, QLineEdit* edit, UINT& value) {
+    if (dx.Failed()) {
+        return;
+    }
+    dx.PrepareCtrl(edit);
+    if (!dx.m_bSaveAndValidate) {
+        edit->setText(QString::number(value));
+        return;
+    }
+    UINT leido = 0;
+    if (!ParseWhole(Trimmed(edit), leido)) {
+        dx.Fail(CStringTable::Load(res::AFX_IDP_PARSE_UINT));
+        return;
+    }
+    value = leido;
+}
+
+void DDX_Text(CDataExchange& dx, QLineEdit* edit, int& value) {
+    if (dx.Failed()) {
+        return;
+    }
+    dx.PrepareCtrl(edit);
+    if (!dx.m_bSaveAndValidate) {
+        edit->setText(QString::number(value));
+        return;
+    }
+    int leido = 0;
+    if (!ParseWhole(Trimmed(edit), leido)) {
+        dx.Fail(CStringTable::Load(res::AFX_IDP_PARSE_INT));
+        return;
+    }
+    value = leido;
+}
+
+void DDX_Text(CDataExchange& dx, QLineEdit* edit, std::string& value) {
+    if (dx.Failed()) {
+        return;
+    }
+    dx.PrepareCtrl(edit);
+    if (dx.m_bSaveAndValidate) {
+        value = edit->text().toStdString();
+    } else {
+        edit->setText(QString::fromStdString(value));
+    }
+}
+
+void DDX_Check(CDataExchange& dx, QAbstractButton* button, bool& value) {
+    if (dx.Failed()) {
+        return;
+    }
+    dx.PrepareCtrl(button);
+    if (dx.m_bSaveAndValidate) {
+        value = button->isChecked();
+    } else {
+        button->setChecked(value);
+    }
+}
+
+void DDV_MinMaxUInt(CDataExchange& dx, UINT value, UINT minimum, UINT maximum) {
+    if (dx.Failed() || !dx.m_bSaveAndValidate) {
+        return;
+    }
+    if (value < minimum || value > maximum) {
+        dx.Fail(Format(res::AFX_IDP_PARSE_INT_RANGE, minimum, maximum));
+    }
+}
+
+void DDV_MinMaxInt(CDataExchange& dx, int value, int minimum, int maximum) {
+    if (dx.Failed() || !dx.m_bSaveAndValidate) {
+        return;
+    }
+    if (value < minimum || value > maximum) {
+        dx.Fail(Format(res::AFX_IDP_PARSE_INT_RANGE, minimum, maximum));
+    }
+}

@@ -1,0 +1,116 @@
+#include "platform/Dialog.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/SpinButtonCtrl.h"
+
+CDialog::CDialog(const QString& caption, int widthDlu, int heightDlu, Estilo estilo,
+                 QWidget* parent)
+    : QDialog(parent), m_estilo(estilo) {
+    setWindowTitle(caption);
+    setModal(true);
+    // The templates' font; where MS Sans Serif is missing fontconfig substitutes.
+    QFont fuente(QStringLiteral("MS Sans Serif"));
+    fuente.setPointSize(8);
+    setFont(fuente);
+    if (estilo == Estilo::Popup) {
+        setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    } else {
+        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+    }
+    setFixedSize(CDialogUnits::ToPixels(widthDlu, heightDlu));
+}
+
+int CDialog::DoModal() {
+    OnInitDialog();
+    return exec();
+}
+
+bool CDialog::UpdateData(bool saveAndValidate) {
+    CDataExchange dx(saveAndValidate);
+    DoDataExchange(dx);
+    return !dx.Failed();
+}
+
+QWidget* CDialog::GetDlgItem(int id) const {
+    return findChild<QWidget*>(ObjectNameFor(id), Qt::FindDirectChildrenOnly);
+}
+
+bool CDialog::OnInitDialog() {
+    UpdateData(false);
+    CToolTips::Apply(*this, ToolTipStrings());
+    return true;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(true)) {
+        EndDialog(IDOK);
+    }
+}
+
+void CDialog::PlaceWidget(QWidget* control, int id, int x, int y, int width, int height) {
+    control->setGeometry(CDialogUnits::ToPixels(x, y, width, height));
+    CToolTips::SetControlId(*control, id);
+    if (id != -1) {
+        control->setObjectName(ObjectNameFor(id));
+    }
+}
+
+QPushButton* CDialog::AddButton(int id, const QString& text, int x, int y, int width, int height,
+                                bool isDefault) {
+    auto* boton = Place(new QPushButton(text, this), id, x, y, width, height);
+    boton->setDefault(isDefault);
+    boton->setAutoDefault(true);
+    if (id == IDOK) {
+        connect(boton, &QPushButton::clicked, this, [this] { OnOK(); });
+    } else if (id == IDCANCEL) {
+        connect(boton, &QPushButton::clicked, this, [this] { OnCancel(); });
+    }
+    return boton;
+}
+
+QLineEdit* CDialog::AddEdit(int id, int x, int y, int width, int height) {
+    return Place(new QLineEdit(this), id, x, y, width, height);
+}
+
+QLabel* CDialog::AddStatic(int id, const QString& text, int x, int y, int width, int height) {
+    auto* etiqueta = Place(new QLabel(text, this), id, x, y, width, height);
+    etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return etiqueta;
+}
+
+QGroupBox* CDialog::AddGroupBox(int id, const QString& text, int x, int y, int width, int height) {
+    auto* grupo = Place(new QGroupBox(text, this), id, x, y, width, height);
+    grupo->lower();
+    return grupo;
+}
+
+QCheckBox* CDialog::AddCheck(int id, const QString& text, int x, int y, int width, int height) {
+    return Place(new QCheckBox(text, this), id, x, y, width, height);
+}
+
+QRadioButton* CDialog::AddRadio(int id, const QString& text, int x, int y, int width, int height) {
+    return Place(new QRadioButton(text, this), id, x, y, width, height);
+}
+
+CSpinButtonCtrl* CDialog::AddSpin(int id, QLineEdit* buddy, int x, int y, int width, int height) {
+    auto* spin = Place(new CSpinButtonCtrl(this), id, x, y, width, height);
+    spin->SetBuddy(buddy);
+    return spin;
+}
+
+void CDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (m_estilo == Estilo::Popup) {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
