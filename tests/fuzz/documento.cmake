@@ -1,0 +1,1 @@
+tarnovel_add_fuzzer(documento LIBS tarnovel_logic)

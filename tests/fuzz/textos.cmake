@@ -1,0 +1,1 @@
+tarnovel_add_fuzzer(textos LIBS tarnovel_logic)
