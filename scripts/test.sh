@@ -37,5 +37,5 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== fuzzers"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTARNOVEL_FUZZ=ON -DTARNOVEL_SANITIZE=ON -DTARNOVEL_GUI=OFF -DTARNOVEL_BENCH=OFF
-cmake --build build-fuzz -j "$jobs"
+cmake --build build-fuzz -j "$jobs" --target fuzzers
 bash scripts/fuzz.sh build-fuzz "${FUZZ_SECONDS:-60}"
