@@ -38,7 +38,7 @@ struct DrawnLine {
 class CRecordingDC : public CDC {
 public:
     // The font a fresh device context carries before anything is selected.
-    static CFont DefaultFont() { return CFont{"System", -16, 700, false}; }
+    static CFont DefaultFont() { return CFont{"System", 16, 700, false}; }
 
     explicit CRecordingDC(int logPixelsY = 96);
 

@@ -226,6 +226,22 @@ TEST(ReporteTest, EmptyListOfOnesLeavesOutWhatNeedsBothLists) {
                                         "Cubierta 1: -0 "}));
 }
 
+TEST(ReporteTest, EmptyResultListsDrawNoLineEvenWhenAskedFor) {
+    auto s = SistemaCompleto();
+    s->m_pEsencialesSop.reset();
+    s->m_pPrimosPos.reset();
+    s->m_pCubiertaPos[0].reset();
+    const std::vector<std::string> textos = Dibujar(*s).TextStrings();
+    const std::vector<std::string> lados(textos.begin() + 5, textos.begin() + 15);
+    EXPECT_EQ(lados, (std::vector<std::string>{"Como expresión SOP:", "f = B",
+                                               "Implicantes Primos: -1 ", "Cubierta 1: -1 ",
+                                               "Producto de maxtérminos:", "f  = ", "P ", "M (0,2)",
+                                               "Como expresión POS:", "f1 = (A+B)(a+B)"}));
+    // The POS side without a cover still shows its essentials.
+    EXPECT_EQ(textos.at(15), "Implicados PE: -0 ");
+    EXPECT_EQ(textos.at(16), "Tabla de Verdad :");
+}
+
 TEST(ReporteTest, SideNotProcessedLeavesOutOnlyItsOwnSections) {
     auto s = SistemaCompleto();
     s->m_bProcesarSop = false;
