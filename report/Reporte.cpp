@@ -102,8 +102,8 @@ void CSistema::DrawCanonicalLists(CDC& dc, const CFont& simbolo, bool maxtermino
     }
 }
 
-// Their sections come with the gate diagrams and the Karnaugh-map covers; the
-// pass already calls them at their place, after the truth table.
+// The gate diagrams and the covers on Karnaugh maps close the report, in this
+// order after the truth table; they are not drawn yet.
 void CSistema::DrawGateDiagrams(CDC& dc) {
     (void)dc;
 }

@@ -2,6 +2,7 @@
 // Builders shared by the report tests: a system set up field by field, as the
 // minimisation would leave it, and the texts that a drawing recorded.
 
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 #include <ostream>
@@ -80,6 +81,26 @@ inline std::unique_ptr<CSistema> SistemaVacio(UINT n, UINT m) {
     s->m_bVerExpresionSop = false;
     s->m_bVerExpresionPos = false;
     return s;
+}
+
+// A system processed by the minimisation from entered minterm texts.
+inline std::unique_ptr<CSistema> Procesado(UINT n, const std::vector<std::string>& unos,
+                                           const std::vector<std::string>& prescindibles = {}) {
+    auto s = std::make_unique<CSistema>();
+    s->SetNumVariables(n);
+    s->SetNumFunctions(static_cast<UINT>(unos.size()));
+    TextosFuncion a;
+    TextosFuncion b;
+    std::copy(unos.begin(), unos.end(), a.begin());
+    std::copy(prescindibles.begin(), prescindibles.end(), b.begin());
+    s->ApplyMinterms(a, b);
+    return s;
+}
+
+// The text drawn at a point, or "(nada)".
+inline std::string TextoEn(const CRecordingDC& dc, int x, int y) {
+    const DrawCall* c = dc.TextAt(x, y);
+    return c == nullptr ? std::string("(nada)") : c->text;
 }
 
 inline CRecordingDC Dibujar(CSistema& s, int pixelesY = 96) {

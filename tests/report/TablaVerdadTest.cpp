@@ -53,10 +53,8 @@ TEST(TablaVerdadTest, CellsShowRequiredDontCareAndAbsentPerFunction) {
     s->m_pNivelSop[0] = Lista({{"010", 3, 1}, {"101", 1}});
     s->m_pNivelPos[0] = Lista({{"000", 3}});
     const CRecordingDC dc = Dibujar(*s);
-    auto celda = [&](UINT t, UINT f) {
-        const DrawCall* c = dc.TextAt(10 + 100 * static_cast<int>(f + 1) + 45,
-                                      kArriba + 25 * static_cast<int>(t + 1) + 5);
-        return c == nullptr ? std::string("ninguna") : c->text;
+    auto celda = [&](int t, int f) {
+        return TextoEn(dc, 10 + 100 * (f + 1) + 45, kArriba + 25 * (t + 1) + 5);
     };
     EXPECT_EQ(celda(2, 0), "X");
     EXPECT_EQ(celda(2, 1), "1");
@@ -64,11 +62,8 @@ TEST(TablaVerdadTest, CellsShowRequiredDontCareAndAbsentPerFunction) {
     EXPECT_EQ(celda(5, 1), "0");
     EXPECT_EQ(celda(0, 0), "0");
     EXPECT_EQ(celda(7, 1), "0");
-    const DrawCall* etiqueta = dc.TextAt(11, kArriba + 25 * 6 + 5);
-    ASSERT_NE(etiqueta, nullptr);
-    EXPECT_EQ(etiqueta->text, "   5 (101)");
-    ASSERT_NE(dc.FindText("funcion 2 "), nullptr);
-    EXPECT_EQ(dc.FindText("funcion 2 ")->to, (CPoint{233, kArriba + 5}));
+    EXPECT_EQ(TextoEn(dc, 11, kArriba + 25 * 6 + 5), "   5 (101)");
+    EXPECT_EQ(TextoEn(dc, 233, kArriba + 5), "funcion 2 ");
 }
 
 TEST(TablaVerdadTest, SixFunctionsOfSixVariables) {
