@@ -21,9 +21,16 @@ constexpr std::array kTabla = std::to_array<Entrada>({
     // Numbers and description dialogs.
     {1021, "Use las flechas para variar el valor dentro de los límites permitidos"},
     {1024, "Use las flechas para variar el valor dentro de los límites permitidos"},
+    {1025, "Use las flechas para variar el valor dentro de los límites permitidos"},
     {1029, "Describa el sistema, mencione cualquier cualidad que lo haga interesante"},
+    {1031, "Ingrese la función a la que desea modificarle o ingresarle datos"},
+    {1033, "Acá van los imprescindibles"},
+    {1034, "Acá van los prescindibles o don't care"},
     {1035, "Ingrese aquí el número de variables del sistema"},
     {1036, "Ingrese aquí la cantidad de funciones del sistema"},
+    // "Aceptar" and "Ver" of the entry dialogs (the trailing blank is the program's).
+    {32738, "Presione para confirmar los datos de la función actual"},
+    {32739, "Presione para ver, si los hay, los datos de la función actual "},
     // The document's commands.
     {32776,
      "Abre el diálogo que le permite ingresar los datos del sistema directamente sobre la tabla "
