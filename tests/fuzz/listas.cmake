@@ -1,0 +1,1 @@
+tarnovel_add_fuzzer(listas LIBS tarnovel_editors_core tarnovel_logic)
