@@ -1,12 +1,28 @@
 #include <QApplication>
-#include <QMainWindow>
-#include <QMdiArea>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "app/Tarnovel.h"
+#include "platform/QtMessageBox.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("Tarnovel"));
-    frame.setCentralWidget(new QMdiArea(&frame));
-    frame.showMaximized();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Tarnovel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarnovel"));
+    // The framework's own dialogs and buttons in Spanish, whatever the desktop's
+    // language.
+    QLocale::setDefault(QLocale(QLocale::Spanish));
+    QTranslator traduccion;
+    if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&traduccion);
+    }
+    CQtMessageBox::Install();
+
+    CTarnovelApp tarnovel;
+    if (!tarnovel.InitInstance(QApplication::arguments())) {
+        return 1;
+    }
+    return QApplication::exec();
 }

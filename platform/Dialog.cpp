@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,6 +30,11 @@ CDialog::CDialog(const QString& caption, int widthDlu, int heightDlu, Estilo est
 }
 
 int CDialog::DoModal() {
+    // A dialog without a parent belongs to the active window, which gets the
+    // focus back when the dialog ends.
+    if (parentWidget() == nullptr && QApplication::activeWindow() != nullptr) {
+        setParent(QApplication::activeWindow(), windowFlags());
+    }
     OnInitDialog();
     return exec();
 }

@@ -19,6 +19,8 @@
 //     };
 //     CDatos dlg; dlg.m_nVariables = 3; if (dlg.DoModal() == IDOK) { ... }
 //
+// A dialog built without a parent gets the active window as its parent when it
+// runs, as the framework's dialogs are owned by the main window.
 // A push button with id IDOK runs OnOK, one with id IDCANCEL runs OnCancel;
 // Escape and the close box run OnCancel too. OnOK ends the dialog with IDOK
 // only when UpdateData(true) succeeds, so a failed exchange keeps it open with
@@ -67,6 +69,8 @@ public:
         return qobject_cast<T*>(GetDlgItem(id));
     }
     void EndDialog(int result) { QDialog::done(result); }
+    // Escape and the close box: OnCancel.
+    void reject() override { OnCancel(); }
 
     static QString ObjectNameFor(int id) { return QStringLiteral("id%1").arg(id); }
 
@@ -96,7 +100,6 @@ protected:
     QRadioButton* AddRadio(int id, const QString& text, int x, int y, int width, int height);
     CSpinButtonCtrl* AddSpin(int id, QLineEdit* buddy, int x, int y, int width, int height);
 
-    void reject() override { OnCancel(); }
     void paintEvent(QPaintEvent* event) override;
 
 private:

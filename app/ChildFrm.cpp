@@ -1,0 +1,58 @@
+#include "app/ChildFrm.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <algorithm>
+
+#include "app/TarnovelDoc.h"
+#include "report/TarnovelView.h"
+#include "resources/Imagenes.h"
+
+CChildFrame::CChildFrame(CTarnovelDoc& doc, QWidget* parent)
+    : QMdiSubWindow(parent), m_documento(doc), m_pVista(new CTarnovelView(doc.m_sistema, this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(m_pVista);
+    setWindowIcon(CImagenes::DocumentIcon());
+    CTarnovelView* vista = m_pVista;
+    CTarnovelDoc* documento = &doc;
+    connect(vista, &QObject::destroyed, documento,
+            [documento, vista] { documento->RemoveView(vista); });
+    doc.AddView(vista);
+    connect(&doc, &CTarnovelDoc::TitleChanged, this, &CChildFrame::UpdateTitle);
+    connect(&doc, &CTarnovelDoc::ViewsChanged, this, &CChildFrame::UpdateTitle);
+    connect(&doc, &CTarnovelDoc::ModifiedChanged, this, &QWidget::setWindowModified);
+    setWindowModified(doc.IsModified());
+    UpdateTitle();
+}
+
+void CChildFrame::ActivateFrame() {
+    showMaximized();
+    if (mdiArea() != nullptr) {
+        mdiArea()->setActiveSubWindow(this);
+    }
+}
+
+void CChildFrame::CloseWithoutAsking() {
+    m_bSinPreguntar = true;
+    close();
+}
+
+void CChildFrame::UpdateTitle() {
+    const auto& vistas = m_documento.GetViews();
+    QString titulo = m_documento.GetTitle();
+    if (vistas.size() > 1) {
+        const auto it = std::find(vistas.begin(), vistas.end(), m_pVista);
+        titulo += QStringLiteral(":%1").arg(it - vistas.begin() + 1);
+    }
+    setWindowTitle(titulo + QStringLiteral("[*]"));
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    const bool ultima = m_documento.GetViews().size() <= 1;
+    if (ultima && !m_bSinPreguntar && !m_documento.SaveModified()) {
+        m_bSinPreguntar = false;
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}

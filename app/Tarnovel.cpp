@@ -1,0 +1,202 @@
+#include "app/Tarnovel.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+#include "app/AboutDlg.h"
+#include "app/ChildFrm.h"
+#include "app/MainFrm.h"
+#include "app/RecentFileList.h"
+#include "app/TarnovelDoc.h"
+#include "report/TarnovelView.h"
+#include "resources/Resource.h"
+#include "resources/StringTable.h"
+
+namespace {
+
+QString Cadena(int id) {
+    return QString::fromStdString(CStringTable::Load(id));
+}
+
+// The document name of the document strings ("Tarnovel"), before the running
+// number of new documents.
+QString DocumentName() {
+    return Cadena(res::IDS_DOCUMENT).section(QLatin1Char('\n'), 1, 1);
+}
+
+}  // namespace
+
+CTarnovelApp::CTarnovelApp()
+    : m_pImpresora(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      m_pRecientes(std::make_unique<CRecentFileList>()) {}
+
+CTarnovelApp::~CTarnovelApp() {
+    // The windows go first: their views draw from the documents.
+    m_pMainFrame.reset();
+    m_documentos.clear();
+}
+
+bool CTarnovelApp::InitInstance(const QStringList& arguments) {
+    // The command line is read but nothing on it is acted upon.
+    (void)arguments;
+    m_pRecientes->ReadList();
+    m_pMainFrame = std::make_unique<CMainFrame>(*this);
+    m_pMainFrame->UpdateRecentFiles();
+    m_pMainFrame->showMaximized();
+    return true;
+}
+
+CTarnovelDoc& CTarnovelApp::AddDocument(std::unique_ptr<CTarnovelDoc> doc) {
+    CTarnovelDoc& ref = *doc;
+    m_documentos.push_back(std::move(doc));
+    connect(&ref, &CTarnovelDoc::PathUsed, this, [this](const QString& path) {
+        m_pRecientes->Add(path);
+        m_pRecientes->WriteList();
+        m_pMainFrame->UpdateRecentFiles();
+    });
+    connect(&ref, &CTarnovelDoc::ViewsChanged, this, [this, &ref] {
+        if (ref.GetViews().empty()) {
+            // Later, once the closing window has finished with the document.
+            QMetaObject::invokeMethod(
+                this, [this, doc = &ref] { RemoveDocument(doc); }, Qt::QueuedConnection);
+        }
+    });
+    return ref;
+}
+
+void CTarnovelApp::RemoveDocument(CTarnovelDoc* doc) {
+    const auto it = std::find_if(m_documentos.begin(), m_documentos.end(),
+                                 [doc](const auto& d) { return d.get() == doc; });
+    if (it != m_documentos.end() && (*it)->GetViews().empty()) {
+        m_documentos.erase(it);
+    }
+    if (m_pMainFrame) {
+        m_pMainFrame->UpdateCommands();
+    }
+}
+
+void CTarnovelApp::CreateFrame(CTarnovelDoc& doc) {
+    auto* marco = new CChildFrame(doc);
+    m_pMainFrame->AddFrame(marco);
+    marco->GetView()->OnInitialUpdate();
+}
+
+void CTarnovelApp::OnFileNew() {
+    auto doc = std::make_unique<CTarnovelDoc>();
+    // The numbers dialog comes before the document's window.
+    if (!doc->OnNewDocument()) {
+        return;
+    }
+    doc->SetTitle(DocumentName() + QString::number(++m_nSinTitulo));
+    CreateFrame(AddDocument(std::move(doc)));
+}
+
+void CTarnovelApp::OnFileOpen() {
+    const QString ruta = DoPromptFileName(QString(), true);
+    if (!ruta.isEmpty()) {
+        OpenDocumentFile(ruta);
+    }
+}
+
+CTarnovelDoc* CTarnovelApp::OpenDocumentFile(const QString& path) {
+    const QString absoluta = QFileInfo(path).absoluteFilePath();
+    for (const auto& doc : m_documentos) {
+        if (!doc->GetPathName().isEmpty() &&
+            QFileInfo(doc->GetPathName()).absoluteFilePath() == absoluta &&
+            !doc->GetViews().empty()) {
+            if (auto* marco = qobject_cast<CChildFrame*>(doc->GetViews().front()->parentWidget())) {
+                marco->ActivateFrame();
+            }
+            return doc.get();
+        }
+    }
+    auto doc = std::make_unique<CTarnovelDoc>();
+    if (!doc->OnOpenDocument(absoluta)) {
+        return nullptr;
+    }
+    CTarnovelDoc& ref = AddDocument(std::move(doc));
+    m_pRecientes->Add(absoluta);
+    m_pRecientes->WriteList();
+    m_pMainFrame->UpdateRecentFiles();
+    CreateFrame(ref);
+    return &ref;
+}
+
+void CTarnovelApp::OnOpenRecentFile(int index) {
+    const QStringList& entradas = m_pRecientes->Entries();
+    if (index < 0 || index >= entradas.size()) {
+        return;
+    }
+    if (OpenDocumentFile(entradas[index]) == nullptr) {
+        m_pRecientes->Remove(index);
+        m_pRecientes->WriteList();
+        m_pMainFrame->UpdateRecentFiles();
+    }
+}
+
+void CTarnovelApp::OnFilePrintSetup() {
+    QPageSetupDialog dialogo(m_pImpresora.get(), m_pMainFrame.get());
+    dialogo.exec();
+}
+
+void CTarnovelApp::OnAppAbout() {
+    CAboutDlg dlg;
+    dlg.DoModal();
+}
+
+bool CTarnovelApp::OnAppExit() {
+    return m_pMainFrame->close();
+}
+
+bool CTarnovelApp::SaveAllModified() {
+    for (const auto& doc : m_documentos) {
+        if (!doc->SaveModified()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CTarnovelApp::CloseDocument(CTarnovelDoc& doc) {
+    if (!doc.SaveModified()) {
+        return false;
+    }
+    for (CTarnovelView* vista : std::vector<CTarnovelView*>(doc.GetViews())) {
+        if (auto* marco = qobject_cast<CChildFrame*>(vista->parentWidget())) {
+            marco->CloseWithoutAsking();
+        }
+    }
+    return true;
+}
+
+void CTarnovelApp::OnWindowNew(CTarnovelDoc& doc) {
+    CreateFrame(doc);
+}
+
+QString CTarnovelApp::DoPromptFileName(const QString& initial, bool open) {
+    QFileDialog dialogo(QApplication::activeWindow(),
+                        Cadena(open ? res::AFX_IDS_OPENFILE : res::AFX_IDS_SAVEFILE));
+    dialogo.setObjectName(QStringLiteral("dialogoArchivo"));
+    // The same dialog on every desktop, in the program's language.
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    // "*.*" would hide the files without an extension, which is how this
+    // program saves them.
+    dialogo.setNameFilter(QStringLiteral("Todos los archivos (*)"));
+    if (open) {
+        dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+        dialogo.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setFileMode(QFileDialog::AnyFile);
+    }
+    if (!initial.isEmpty()) {
+        dialogo.selectFile(initial);
+    }
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return dialogo.selectedFiles().front();
+}

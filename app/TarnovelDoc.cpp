@@ -1,0 +1,190 @@
+#include "app/TarnovelDoc.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "app/Tarnovel.h"
+#include "editors/Datos.h"
+#include "platform/Archive.h"
+#include "platform/MessageBox.h"
+#include "platform/QtMessageBox.h"
+#include "report/TarnovelView.h"
+#include "resources/Resource.h"
+#include "resources/StringTable.h"
+
+namespace {
+
+// Larger files cannot be documents of this program; reading them whole could
+// exhaust memory.
+constexpr qint64 kTamanoMaximo = 16 * 1024 * 1024;
+
+void Report(int id, const QString& path = QString()) {
+    QString texto = QString::fromStdString(CStringTable::Load(id));
+    if (texto.contains(QStringLiteral("%1"))) {
+        texto = texto.arg(path);
+    }
+    AfxMessageBox(texto.toStdString());
+}
+
+}  // namespace
+
+bool CTarnovelDoc::OnNewDocument() {
+    CDatos dlg;
+    dlg.m_nVariables = m_sistema.GetNumVariables();
+    dlg.m_nFunciones = m_sistema.GetNumFunctions();
+    if (dlg.DoModal() == CDialog::IDOK) {
+        // Variables first: the description sentence names both numbers.
+        m_sistema.SetNumVariables(dlg.m_nVariables);
+        m_sistema.SetNumFunctions(dlg.m_nFunciones);
+    } else {
+        m_sistema.SetNumVariables(1);
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CTarnovelDoc::ReadFile(const QString& path, std::vector<std::uint8_t>& bytes) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        Report(res::AFX_IDP_FILE_NOT_FOUND, path);
+        return false;
+    }
+    QFile archivo(path);
+    if (info.isDir() || !archivo.open(QIODevice::ReadOnly)) {
+        Report(archivo.error() == QFileDevice::PermissionsError ? res::AFX_IDP_FILE_SHARING
+                                                                : res::AFX_IDP_FAILED_TO_OPEN_DOC,
+               path);
+        return false;
+    }
+    if (archivo.size() > kTamanoMaximo) {
+        Report(res::AFX_IDP_FILE_TOO_LARGE);
+        return false;
+    }
+    const QByteArray datos = archivo.readAll();
+    if (archivo.error() != QFileDevice::NoError) {
+        Report(res::AFX_IDP_FILE_BAD_READ, path);
+        return false;
+    }
+    bytes.assign(datos.begin(), datos.end());
+    return true;
+}
+
+bool CTarnovelDoc::OnOpenDocument(const QString& path) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFile(path, bytes)) {
+        return false;
+    }
+    if (!bytes.empty()) {
+        try {
+            CArchive ar(std::move(bytes));
+            Serialize(ar);
+        } catch (const CArchiveException&) {
+            // A damaged file and a file cut short alike: the framework reports
+            // both as an unexpected format.
+            Report(res::AFX_IDP_FAILED_INVALID_FORMAT);
+            return false;
+        } catch (const std::exception&) {
+            Report(res::AFX_IDP_FAILED_TO_OPEN_DOC);
+            return false;
+        }
+    }
+    SetPathName(path);
+    SetModifiedFlag(false);
+    m_sistema.RebuildAfterLoad();
+    emit PathUsed(path);
+    return true;
+}
+
+bool CTarnovelDoc::OnSaveDocument(const QString& path) {
+    CArchive ar;
+    Serialize(ar);
+    const auto& bytes = ar.Bytes();
+    QSaveFile archivo(path);
+    if (!archivo.open(QIODevice::WriteOnly)) {
+        Report(archivo.error() == QFileDevice::PermissionsError ? res::AFX_IDP_FILE_ACCESS_DENIED
+                                                                : res::AFX_IDP_FAILED_TO_SAVE_DOC,
+               path);
+        return false;
+    }
+    const auto escrito = archivo.write(reinterpret_cast<const char*>(bytes.data()),
+                                       static_cast<qint64>(bytes.size()));
+    if (escrito != static_cast<qint64>(bytes.size()) || !archivo.commit()) {
+        Report(res::AFX_IDP_FILE_BAD_WRITE, path);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CTarnovelDoc::DoFileSave() {
+    if (m_strRuta.isEmpty()) {
+        return DoSaveAs();
+    }
+    return OnSaveDocument(m_strRuta);
+}
+
+bool CTarnovelDoc::DoSaveAs() {
+    const QString inicial = m_strRuta.isEmpty() ? m_strTitulo : m_strRuta;
+    const QString ruta = CTarnovelApp::DoPromptFileName(inicial, false);
+    if (ruta.isEmpty()) {
+        return false;
+    }
+    if (!OnSaveDocument(ruta)) {
+        return false;
+    }
+    SetPathName(ruta);
+    emit PathUsed(ruta);
+    return true;
+}
+
+bool CTarnovelDoc::SaveModified() {
+    if (!IsModified()) {
+        return true;
+    }
+    const std::string pregunta =
+        QString::fromStdString(CStringTable::Load(res::AFX_IDP_ASK_TO_SAVE))
+            .arg(m_strTitulo)
+            .toStdString();
+    switch (CQtMessageBox::Ask(pregunta)) {
+        case CQtMessageBox::IDYES:
+            return DoFileSave();
+        case CQtMessageBox::IDNO:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CTarnovelDoc::SetModifiedFlag(bool modified) {
+    if (m_bModificadoDoc != modified) {
+        m_bModificadoDoc = modified;
+        emit ModifiedChanged(modified);
+    }
+}
+
+void CTarnovelDoc::SetTitle(const QString& title) {
+    m_strTitulo = title;
+    emit TitleChanged();
+}
+
+void CTarnovelDoc::SetPathName(const QString& path) {
+    m_strRuta = path;
+    SetTitle(QFileInfo(path).fileName());
+}
+
+void CTarnovelDoc::UpdateAllViews() {
+    for (CTarnovelView* vista : m_vistas) {
+        vista->OnUpdate();
+    }
+}
+
+void CTarnovelDoc::AddView(CTarnovelView* view) {
+    m_vistas.push_back(view);
+    emit ViewsChanged();
+}
+
+void CTarnovelDoc::RemoveView(CTarnovelView* view) {
+    std::erase(m_vistas, view);
+    emit ViewsChanged();
+}

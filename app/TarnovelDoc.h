@@ -1,0 +1,83 @@
+#pragma once
+// One open document: one logic system in its own file, shown in one or more
+// child windows. New asks for the numbers of variables and functions; Open
+// reads the file and rebuilds and recomputes the system; the file is exactly
+// the system's serialised form. Failures are reported with the framework's
+// Spanish messages and leave no half-made document behind.
+//
+// The eight commands that edit the system (menus "&Opciones", "&Preferencias"
+// and "&Características") are members of this class; they live in
+// TarnovelDocComandos.cpp.
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+#include "logic/Sistema.h"
+
+class CArchive;
+class CTarnovelView;
+
+class CTarnovelDoc : public QObject {
+    Q_OBJECT
+public:
+    CTarnovelDoc() = default;
+
+    // Runs the numbers dialog and sets the system from it; always keeps the
+    // document (a cancelled dialog leaves one variable and one function).
+    bool OnNewDocument();
+    // Reads the file; false, after telling the user, when it cannot be read.
+    bool OnOpenDocument(const QString& path);
+    // Writes the file; false, after telling the user, when it cannot be written.
+    bool OnSaveDocument(const QString& path);
+    void Serialize(CArchive& ar) { m_sistema.Serialize(ar); }
+
+    // Save: to the document's file, or as Save As when it has none.
+    bool DoFileSave();
+    // Save As: asks for the name (starting from the title), then saves.
+    bool DoSaveAs();
+    // Asks "¿Guardar cambios a %1?" when modified; false when the user cancels
+    // or the save fails.
+    bool SaveModified();
+
+    bool IsModified() const { return m_bModificadoDoc; }
+    void SetModifiedFlag(bool modified = true);
+    const QString& GetTitle() const { return m_strTitulo; }
+    void SetTitle(const QString& title);
+    const QString& GetPathName() const { return m_strRuta; }
+    void SetPathName(const QString& path);
+
+    CSize GetDocSize() const { return m_sistema.GetReportSize(); }
+    // Every view takes its new extent and repaints.
+    void UpdateAllViews();
+    void AddView(CTarnovelView* view);
+    void RemoveView(CTarnovelView* view);
+    const std::vector<CTarnovelView*>& GetViews() const { return m_vistas; }
+
+    // The document's commands.
+    void OnTablaDeVerdad();
+    void OnListaDeMinterminos();
+    void OnListaDeMaxterminos();
+    void OnEcuacionLogica();
+    void OnMapaDeKarnaugh();
+    void OnConfigurarSalida();
+    void OnComunicacionConPuerto();
+    void OnEspecificaciones();
+
+    CSistema m_sistema;
+
+signals:
+    void TitleChanged();
+    void ModifiedChanged(bool modified);
+    // A file was opened or saved under this path (the recent-file list).
+    void PathUsed(const QString& path);
+    void ViewsChanged();
+
+private:
+    bool ReadFile(const QString& path, std::vector<std::uint8_t>& bytes);
+
+    QString m_strTitulo;
+    QString m_strRuta;
+    bool m_bModificadoDoc = false;
+    std::vector<CTarnovelView*> m_vistas;
+};
