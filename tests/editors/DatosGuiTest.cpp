@@ -1,0 +1,182 @@
+// The numbers and description dialogs driven as a user drives them.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "editors/Caract.h"
+#include "editors/Datos.h"
+#include "platform/MessageBox.h"
+#include "platform/SpinButtonCtrl.h"
+#include "resources/Resource.h"
+
+namespace {
+
+using Mensajes = std::vector<std::string>;
+
+int RunWith(CDialog& dlg, const std::function<void()>& accion) {
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+        accion();
+        if (dlg.isVisible()) {
+            dlg.EndDialog(99);
+        }
+    });
+    return dlg.DoModal();
+}
+
+QLineEdit* Edit(const CDialog& dlg, int id) {
+    return dlg.GetDlgItem<QLineEdit>(id);
+}
+
+void Type(CDialog& dlg, int id, const char* texto) {
+    Edit(dlg, id)->setText(QString::fromUtf8(texto));
+}
+
+void ClickOk(CDialog& dlg) {
+    QTest::mouseClick(dlg.GetDlgItem<QPushButton>(CDialog::IDOK), Qt::LeftButton);
+}
+
+TEST(DatosTest, ShowsTheSeededNumbersAndReturnsTheTypedOnes) {
+    CDatos dlg;
+    dlg.m_nVariables = 4;
+    dlg.m_nFunciones = 2;
+    QString mostrados;
+    const int r = RunWith(dlg, [&] {
+        mostrados =
+            Edit(dlg, res::IDC_VARIABLES)->text() + "," + Edit(dlg, res::IDC_FUNCIONES)->text();
+        Type(dlg, res::IDC_VARIABLES, "6");
+        Type(dlg, res::IDC_FUNCIONES, "1");
+        ClickOk(dlg);
+    });
+    EXPECT_EQ(mostrados, QStringLiteral("4,2"));
+    EXPECT_EQ(r, CDialog::IDOK);
+    EXPECT_EQ(dlg.m_nVariables, 6u);
+    EXPECT_EQ(dlg.m_nFunciones, 1u);
+}
+
+TEST(DatosTest, BothWrongShowsOnlyTheMessageAboutTheFunctions) {
+    CMessageCapture mensajes;
+    CDatos dlg;
+    bool abierto = false;
+    QWidget* foco = nullptr;
+    RunWith(dlg, [&] {
+        Type(dlg, res::IDC_FUNCIONES, "0");
+        Type(dlg, res::IDC_VARIABLES, "7");
+        ClickOk(dlg);
+        abierto = dlg.isVisible();
+        foco = QApplication::focusWidget();
+    });
+    EXPECT_TRUE(abierto);
+    EXPECT_EQ(foco, Edit(dlg, res::IDC_FUNCIONES));
+    EXPECT_EQ(mensajes.Messages(), Mensajes{"Introduzca un número entero entre 1 y 6."});
+}
+
+TEST(DatosTest, TextInTheVariablesAsksForAPositiveWholeNumber) {
+    CMessageCapture mensajes;
+    CDatos dlg;
+    QWidget* foco = nullptr;
+    RunWith(dlg, [&] {
+        Type(dlg, res::IDC_FUNCIONES, "3");
+        Type(dlg, res::IDC_VARIABLES, "tres");
+        ClickOk(dlg);
+        foco = QApplication::focusWidget();
+    });
+    EXPECT_EQ(foco, Edit(dlg, res::IDC_VARIABLES));
+    EXPECT_EQ(mensajes.Messages(), Mensajes{"Introduzca un número entero positivo."});
+}
+
+TEST(DatosTest, EscapeEndsWithCancelAndKeepsTheMembers) {
+    CDatos dlg;
+    dlg.m_nVariables = 2;
+    const int r = RunWith(dlg, [&] {
+        Type(dlg, res::IDC_VARIABLES, "5");
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    });
+    EXPECT_EQ(r, CDialog::IDCANCEL);
+    EXPECT_EQ(dlg.m_nVariables, 2u);
+}
+
+TEST(DatosTest, UpDownControlsStopAtOneAndSix) {
+    CDatos dlg;
+    dlg.m_nVariables = 5;
+    dlg.m_nFunciones = 2;
+    QStringList vistos;
+    RunWith(dlg, [&] {
+        auto* spinV = dlg.findChild<CSpinButtonCtrl*>(CDialog::ObjectNameFor(1021));
+        auto* spinF = dlg.findChild<CSpinButtonCtrl*>(CDialog::ObjectNameFor(1024));
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(spinV->UpButton(), Qt::LeftButton);
+        }
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(spinF->DownButton(), Qt::LeftButton);
+        }
+        vistos << Edit(dlg, res::IDC_VARIABLES)->text() << Edit(dlg, res::IDC_FUNCIONES)->text();
+        ClickOk(dlg);
+    });
+    EXPECT_EQ(vistos, (QStringList{QStringLiteral("6"), QStringLiteral("1")}));
+    EXPECT_EQ(dlg.m_nVariables, 6u);
+    EXPECT_EQ(dlg.m_nFunciones, 1u);
+}
+
+TEST(DatosTest, LayoutCaptionsAndToolTips) {
+    CDatos dlg;
+    RunWith(dlg, [] {});
+    EXPECT_TRUE(dlg.windowTitle().isEmpty());
+    EXPECT_TRUE(dlg.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(dlg.size(), QSize(276, 185));
+    EXPECT_EQ(dlg.GetDlgItem(res::IDOK)->toolTip(),
+              QStringLiteral("Presione para confirmar los datos ingresados"));
+    EXPECT_EQ(dlg.GetDlgItem(1021)->toolTip(),
+              QStringLiteral("Use las flechas para variar el valor dentro de los límites "
+                             "permitidos"));
+    EXPECT_EQ(dlg.GetDlgItem(1024)->toolTip(), dlg.GetDlgItem(1021)->toolTip());
+    EXPECT_EQ(dlg.GetDlgItem(res::IDC_VARIABLES)->toolTip(),
+              QStringLiteral("Ingrese aquí el número de variables del sistema"));
+    EXPECT_EQ(dlg.GetDlgItem(res::IDC_FUNCIONES)->toolTip(),
+              QStringLiteral("Ingrese aquí la cantidad de funciones del sistema"));
+    EXPECT_TRUE(dlg.GetDlgItem(32741)->toolTip().isEmpty());
+    EXPECT_TRUE(dlg.GetDlgItem(32742)->toolTip().isEmpty());
+    EXPECT_EQ(dlg.GetDlgItem(res::IDCANCEL), nullptr) << "the dialog has no Cancel button";
+}
+
+TEST(CaractTest, KeepsTheTextExactlyAsTyped) {
+    for (const char* texto : {"  Semáforo de dos calles  ", ""}) {
+        CCaract dlg;
+        dlg.m_strCaracteristicas = "Sistema con una función de 3 variables.";
+        QString mostrado;
+        const int r = RunWith(dlg, [&] {
+            mostrado = Edit(dlg, res::IDC_CARACTERISTICAS)->text();
+            Type(dlg, res::IDC_CARACTERISTICAS, texto);
+            ClickOk(dlg);
+        });
+        EXPECT_EQ(mostrado, QStringLiteral("Sistema con una función de 3 variables."));
+        EXPECT_EQ(r, CDialog::IDOK);
+        EXPECT_EQ(dlg.m_strCaracteristicas, texto);
+    }
+}
+
+TEST(CaractTest, CancelKeepsTheDescription) {
+    CCaract dlg;
+    dlg.m_strCaracteristicas = "antes";
+    const int r = RunWith(dlg, [&] {
+        Type(dlg, res::IDC_CARACTERISTICAS, "después");
+        QTest::mouseClick(dlg.GetDlgItem<QPushButton>(CDialog::IDCANCEL), Qt::LeftButton);
+    });
+    EXPECT_EQ(r, CDialog::IDCANCEL);
+    EXPECT_EQ(dlg.m_strCaracteristicas, "antes");
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Características del sistema"));
+    EXPECT_EQ(dlg.GetDlgItem(CDialog::IDCANCEL)->toolTip(),
+              QStringLiteral("Presione para salir sin modificar los datos del sistema"));
+    EXPECT_EQ(dlg.GetDlgItem(res::IDC_CARACTERISTICAS)->toolTip(),
+              QStringLiteral("Describa el sistema, mencione cualquier cualidad que lo haga "
+                             "interesante"));
+}
+
+}  // namespace
