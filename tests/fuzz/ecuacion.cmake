@@ -1,0 +1,1 @@
+tarnovel_add_fuzzer(ecuacion LIBS tarnovel_editors_core)
