@@ -147,8 +147,8 @@ bool CEcuacion::CheckSyntax(const std::string& ecuacion) const {
         return false;
     }
     if (anterior == '+' || anterior == '/') {
-        AfxMessageBox(FormatCaracter("El \xC3\xBAltimo caracter no puede ser un '%c'",
-                                     std::string(1, anterior)));
+        AfxMessageBox(
+            FormatCaracter("El último caracter no puede ser un '%c'", std::string(1, anterior)));
         return false;
     }
     return true;

@@ -63,12 +63,12 @@ public:
     ListaProductos ExpandSum(const std::string& ecuacion, ListaProductos prefijo,
                              std::size_t longitud, bool complementar);
 
-    // The complement of a sum of products by De Morgan's laws, multiplied out;
-    // only non-empty products take part. Products whose minterms all stand in
-    // earlier products are left out as the factors are multiplied in, which
-    // keeps the list within 64 products and leaves the order of the minterms
-    // they give unchanged. With no product to complement, the result is every
-    // minterm.
+    // The complement of a sum of products by De Morgan's laws, multiplied out.
+    // Only the letters of the products take part; a product without letters
+    // does not. Products whose minterms all stand in earlier products are left
+    // out as the factors are multiplied in: this keeps the list within 64
+    // products and leaves the order of the minterms they give unchanged. With no
+    // product to complement, the result is every minterm.
     ListaProductos ComplementList(const ListaProductos& lista) const;
 
     // 'a'+k <-> 'A'+k for the first n letters; any other character gives ' '.
