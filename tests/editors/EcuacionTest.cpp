@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Caso{3, "(A+B)C", "AbC + ABC + aBC"},
                     Caso{3, "C+A(b)", "abC + aBC + AbC + ABC + Abc"},
                     Caso{3, "/(ABC)", "abc + abC + aBc + aBC + Abc + ABc + AbC"},
-                    Caso{2, "/(Aa+B)", "Ab + ab"}));
+                    Caso{2, "/(Aa+B)", "Ab + ab"}, Caso{2, "A*C b", "Ab"}));
 
 // A group with no product is 0, so its complement is every minterm, and a factor
 // without product makes its whole product vanish, whatever stands around it.
