@@ -100,6 +100,44 @@ public:
                             UINT f);
     UINT CountLiterals(const Termino& cube) const;
 
+    // ---- literal enumeration of the cover search ----
+    // The combination-by-combination walk that defines the covers' order. The
+    // search above reaches the same result without walking every combination;
+    // these operations also store its results.
+    // One selected candidate of a combination: a combination of k candidates is a
+    // chain of k selectors whose candidates stand in candidate-list order.
+    struct Selector {
+        const Termino* termino = nullptr;
+        std::unique_ptr<Selector> sig;
+        Selector() = default;
+        Selector(const Selector&) = delete;
+        Selector& operator=(const Selector&) = delete;
+        ~Selector() {
+            std::unique_ptr<Selector> p = std::move(sig);
+            while (p) {
+                p = std::move(p->sig);
+            }
+        }
+    };
+    using SelectorList = std::unique_ptr<Selector>;
+    // The selectors take the first candidates of the list; false when the list has
+    // fewer candidates than there are selectors.
+    static bool ResetSelection(const Termino* candidates, Selector* selection);
+    // Moves to the next combination in lexicographic order; false after the last.
+    static bool NextCombination(Selector* selection);
+    // Every (term, function) pair of level 0 with the term required for one of the
+    // c functions from bit `shift` on is covered by a selected candidate of that
+    // function.
+    bool SelectionCoversAll(const Termino* level0, const Selector* selection, UINT c,
+                            UINT shift) const;
+    bool TermCovered(const Termino& term, const Selector* selection, UINT c, UINT shift) const;
+    // Copies the cubes and masks of the selected candidates, in order, into the
+    // nodes of the slot list, which has one node per selector.
+    static void CopySelection(Termino* slot, const Selector* selection);
+    // 1 if the selection has fewer literals than the slot, 0 as many, 2 more.
+    UINT CompareLiteralCost(const Termino* slot, const Selector* selection) const;
+    static void FreeSelectorList(SelectorList& selection) { selection.reset(); }
+
     // ---- notation of the report ----
     std::string FormatSop(const Termino* list) const;
     std::string FormatPos(const Termino* list) const;

@@ -1,0 +1,172 @@
+#pragma once
+// Exact minimal-cover search over bitsets.
+//
+// The problem: candidates numbered 0..N-1 in list order, each covering a set of
+// (term, function) pairs numbered 0..P-1 and carrying a literal count. A cover is
+// a set of candidates whose pairs together are all P pairs. The result is the one
+// an exhaustive enumeration of the combinations of k candidates in lexicographic
+// order (k = 1, 2, ...) would give:
+//   - without "all solutions": the first covering combination of the smallest size;
+//   - with it: the covering combinations of the smallest size whose literal count
+//     is the least among them, in enumeration order, the first `maxCubiertas`.
+// It is computed without enumerating: a branch-and-bound over the pairs finds the
+// optimum cost first; then a depth-first walk in enumeration order descends only
+// into partial combinations that the same branch-and-bound proves completable at
+// that cost, so it reaches the covers in the same order and visits no dead branch.
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "logic/Termino.h"
+
+class CBuscadorCubiertas {
+public:
+    // A fixed-size bitset with the few operations the search needs.
+    template <std::size_t W>
+    class Conjunto {
+    public:
+        void Set(UINT i) { m_w[i >> 6] |= std::uint64_t{1} << (i & 63); }
+        void Reset(UINT i) { m_w[i >> 6] &= ~(std::uint64_t{1} << (i & 63)); }
+        bool Test(UINT i) const { return (m_w[i >> 6] >> (i & 63)) & 1; }
+        bool None() const {
+            std::uint64_t o = 0;
+            for (std::uint64_t x : m_w) {
+                o |= x;
+            }
+            return o == 0;
+        }
+        UINT Count() const {
+            UINT n = 0;
+            for (std::uint64_t x : m_w) {
+                n += static_cast<UINT>(std::popcount(x));
+            }
+            return n;
+        }
+        bool Intersects(const Conjunto& o) const {
+            std::uint64_t r = 0;
+            for (std::size_t k = 0; k < W; ++k) {
+                r |= m_w[k] & o.m_w[k];
+            }
+            return r != 0;
+        }
+        bool SubsetOf(const Conjunto& o) const {
+            std::uint64_t r = 0;
+            for (std::size_t k = 0; k < W; ++k) {
+                r |= m_w[k] & ~o.m_w[k];
+            }
+            return r == 0;
+        }
+        bool Equals(const Conjunto& o) const { return m_w == o.m_w; }
+        Conjunto& operator&=(const Conjunto& o) {
+            for (std::size_t k = 0; k < W; ++k) {
+                m_w[k] &= o.m_w[k];
+            }
+            return *this;
+        }
+        Conjunto& operator|=(const Conjunto& o) {
+            for (std::size_t k = 0; k < W; ++k) {
+                m_w[k] |= o.m_w[k];
+            }
+            return *this;
+        }
+        // Removes the members of o.
+        Conjunto& Quitar(const Conjunto& o) {
+            for (std::size_t k = 0; k < W; ++k) {
+                m_w[k] &= ~o.m_w[k];
+            }
+            return *this;
+        }
+        // Keeps only the members above i.
+        void QuitarHasta(UINT i) {
+            const std::size_t palabra = i >> 6;
+            for (std::size_t k = 0; k < palabra; ++k) {
+                m_w[k] = 0;
+            }
+            const UINT b = i & 63;
+            m_w[palabra] &= b == 63 ? 0 : ~std::uint64_t{0} << (b + 1);
+        }
+        friend Conjunto operator&(Conjunto a, const Conjunto& b) { return a &= b; }
+        // Calls f(i) for every member i in ascending order.
+        template <class F>
+        void ForEach(F&& f) const {
+            for (std::size_t k = 0; k < W; ++k) {
+                for (std::uint64_t x = m_w[k]; x != 0; x &= x - 1) {
+                    f(static_cast<UINT>(k * 64 + static_cast<UINT>(std::countr_zero(x))));
+                }
+            }
+        }
+        // The smallest member; the set must not be empty.
+        UINT First() const {
+            std::size_t k = 0;
+            while (m_w[k] == 0) {
+                ++k;
+            }
+            return static_cast<UINT>(k * 64 + static_cast<UINT>(std::countr_zero(m_w[k])));
+        }
+
+    private:
+        std::array<std::uint64_t, W> m_w{};
+    };
+
+    // 64 terms times 6 functions.
+    static constexpr UINT kMaxPares = 384;
+    // At least the 3^6 = 729 distinct cubes of six variables.
+    static constexpr UINT kMaxCandidatos = 768;
+    using Pares = Conjunto<kMaxPares / 64>;
+    using Candidatos = Conjunto<kMaxCandidatos / 64>;
+
+    // The covers, each as the ascending positions of its candidates. `cubre[i]` holds
+    // the pairs (below nPares) candidate i covers and `literales[i]` its literal
+    // count; both spans have one entry per candidate. No cover when there is no pair
+    // at all, when some pair has no candidate, or when the sizes exceed the limits
+    // above.
+    static std::vector<std::vector<UINT>> Buscar(UINT nPares, std::span<const Pares> cubre,
+                                                 std::span<const UINT> literales,
+                                                 bool todasSoluciones, UINT maxCubiertas);
+
+private:
+    CBuscadorCubiertas(UINT nPares, std::span<const Pares> cubre, std::span<const UINT> literales,
+                       bool todasSoluciones);
+    // The pairs still open after the forced candidates, each keyed by its count of
+    // candidates (high bits) and its number (low 16 bits).
+    struct Filas {
+        std::array<UINT, kMaxPares> clave;
+        UINT n = 0;
+    };
+    // The least cost (at most `limite`) of covering `pendientes` with `permitidos`,
+    // or infinity; with `primera`, the cost of the first cover found within the limit.
+    UINT Resolver(Pares pendientes, Candidatos permitidos, UINT limite, bool primera) const;
+    // Takes the candidates that some pair cannot do without and lists the other
+    // pairs by their count of candidates; false when some pair has none left.
+    bool Forzar(Pares& pendientes, Candidatos& permitidos, UINT& fijo, Filas& filas) const;
+    // Drops the pairs whose candidates include all those of another pair: covering
+    // that one covers them. The covers stay the same. `filas` must be sorted.
+    bool QuitarParesDominados(Pares& pendientes, const Candidatos& permitidos,
+                              const Filas& filas) const;
+    // Drops the candidates whose open pairs another candidate, no dearer, covers as
+    // well. The least cost stays the same.
+    bool QuitarCandidatosDominados(const Pares& pendientes, Candidatos& permitidos) const;
+    UINT CotaInferior(const Pares& pendientes, const Candidatos& permitidos, Filas& filas,
+                      UINT& rama) const;
+    UINT Cota(const Pares& pendientes, const Candidatos& permitidos) const;
+    // The open pairs linked to `fila` through shared candidates.
+    Pares Componente(const Pares& pendientes, const Candidatos& permitidos, UINT fila) const;
+    // Walks the combinations in enumeration order from position `desde`, entering
+    // only those that can still be completed at cost `resto`.
+    void Enumerar(UINT desde, const Pares& pendientes, UINT resto);
+
+    UINT m_nPares;
+    UINT m_nCandidatos;
+    std::span<const Pares> m_cubre;
+    std::vector<UINT> m_peso;
+    std::vector<Candidatos> m_candidatosDe;  // per pair
+    std::vector<UINT> m_ultimo;              // per pair: its last candidate
+    Candidatos m_todos;
+    UINT m_maxCubiertas = 0;
+    std::vector<UINT> m_seleccion;
+    std::vector<std::vector<UINT>> m_cubiertas;
+};
