@@ -25,6 +25,12 @@ CChildFrame::CChildFrame(CTarnovelDoc& doc, QWidget* parent)
     UpdateTitle();
 }
 
+CChildFrame::~CChildFrame() {
+    // The view goes after this part of the frame; the document's signals about
+    // it must not reach a frame that is half destroyed.
+    disconnect(&m_documento, nullptr, this, nullptr);
+}
+
 void CChildFrame::ActivateFrame() {
     showMaximized();
     if (mdiArea() != nullptr) {

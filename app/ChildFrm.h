@@ -12,6 +12,7 @@ class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
     explicit CChildFrame(CTarnovelDoc& doc, QWidget* parent = nullptr);
+    ~CChildFrame() override;
 
     CTarnovelDoc& GetDocument() const { return m_documento; }
     CTarnovelView* GetView() const { return m_pVista; }

@@ -172,6 +172,7 @@ CMainFrame::CMainFrame(CTarnovelApp& app) : m_app(app), m_pArea(new QMdiArea(thi
 CMainFrame::~CMainFrame() {
     // The document windows close while the frame is half gone: no more menu updates.
     disconnect(m_pArea, nullptr, this, nullptr);
+    disconnect(m_pBarraHerramientas, nullptr, nullptr, nullptr);
 }
 
 QAction* CMainFrame::MakeAction(int id, const QString& caption) {

@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include "app/AboutDlg.h"
 #include "app/ChildFrm.h"
@@ -45,6 +46,10 @@ bool CTarnovelApp::InitInstance(const QStringList& arguments) {
     m_pRecientes->ReadList();
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
     m_pMainFrame->UpdateRecentFiles();
+    // Where no window manager maximises windows, the frame still covers the screen.
+    if (const QScreen* pantalla = m_pMainFrame->screen()) {
+        m_pMainFrame->setGeometry(pantalla->availableGeometry());
+    }
     m_pMainFrame->showMaximized();
     return true;
 }

@@ -16,8 +16,11 @@ CDialog::CDialog(const QString& caption, int widthDlu, int heightDlu, Estilo est
     : QDialog(parent), m_estilo(estilo) {
     setWindowTitle(caption);
     setModal(true);
-    // The templates' font; where MS Sans Serif is missing fontconfig substitutes.
-    QFont fuente(QStringLiteral("MS Sans Serif"));
+    // The templates' font; where MS Sans Serif is missing, Arial's metrics come
+    // closest to its widths, so the templates' texts still fit.
+    QFont fuente;
+    fuente.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                        QStringLiteral("Arial")});
     fuente.setPointSize(8);
     setFont(fuente);
     if (estilo == Estilo::Popup) {
