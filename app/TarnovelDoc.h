@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "logic/Sistema.h"
@@ -63,6 +64,24 @@ public:
     void OnConfigurarSalida();
     void OnComunicacionConPuerto();
     void OnEspecificaciones();
+
+    // What a refused OK of an entry command shows: `una` when the system has one
+    // function, otherwise `varias` with the function's number in place of %u.
+    struct SMensajeEntrada {
+        const char* una;
+        const char* varias;
+    };
+    // The shape the five entry commands share. `ejecutar` runs the command's
+    // dialog, already seeded from the system, and tells whether it ended with
+    // OK; `sinTermino` gives the first function (0-based) that the dialog's
+    // results leave without a required term, or -1; `aplicar` hands those
+    // results to the system. A refused OK shows its message and runs the dialog
+    // again; an accepted one applies, marks the document modified when the
+    // system's indicator is set, and updates every view. Anything but OK ends
+    // the command with nothing changed.
+    void RunEntryCommand(const std::function<bool()>& ejecutar,
+                         const std::function<int()>& sinTermino, SMensajeEntrada mensaje,
+                         const std::function<void()>& aplicar);
 
     CSistema m_sistema;
 

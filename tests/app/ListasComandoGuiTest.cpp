@@ -1,0 +1,236 @@
+// The minterm and maxterm list commands of a document, end to end: a new
+// document, the list dialog driven as a user drives it, the system recomputed,
+// the report, the modified flag and the views.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "app/TarnovelDoc.h"
+#include "editors/DialogoLista.h"
+#include "platform/MessageBox.h"
+#include "platform/RecordingDC.h"
+#include "report/TarnovelView.h"
+
+namespace {
+
+using Mensajes = std::vector<std::string>;
+
+// Acts on each modal dialog as it opens, one action per opening in order; a
+// dialog that opens when no action is left is cancelled, so a test never hangs.
+class CGuion : public QObject {
+public:
+    using Accion = std::function<void(CDialog&)>;
+    explicit CGuion(std::deque<Accion> acciones) : m_acciones(std::move(acciones)) {
+        qApp->installEventFilter(this);
+    }
+    ~CGuion() override { qApp->removeEventFilter(this); }
+    int Aperturas() const { return m_nAperturas; }
+    bool Agotado() const { return m_acciones.empty(); }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        auto* dlg = qobject_cast<CDialog*>(objeto);
+        if (evento->type() == QEvent::Show && dlg != nullptr) {
+            ++m_nAperturas;
+            Accion accion = m_acciones.empty() ? Accion() : std::move(m_acciones.front());
+            if (!m_acciones.empty()) {
+                m_acciones.pop_front();
+            }
+            QTimer::singleShot(0, dlg, [dlg, accion] {
+                if (accion) {
+                    accion(*dlg);
+                }
+                if (dlg->isVisible()) {
+                    dlg->reject();
+                }
+            });
+        }
+        return false;
+    }
+
+private:
+    std::deque<Accion> m_acciones;
+    int m_nAperturas = 0;
+};
+
+void Type(CDialog& dlg, int id, const char* texto) {
+    auto* edit = dlg.GetDlgItem<QLineEdit>(id);
+    ASSERT_NE(edit, nullptr) << id;
+    edit->clear();
+    QTest::keyClicks(edit, QString::fromUtf8(texto));
+}
+
+void Click(CDialog& dlg, int id) {
+    auto* boton = dlg.GetDlgItem<QPushButton>(id);
+    ASSERT_NE(boton, nullptr) << id;
+    QTest::mouseClick(boton, Qt::LeftButton);
+}
+
+// Types one function's lists into a list dialog and presses "Aceptar".
+CGuion::Accion AcceptFunction(const char* funcion, const char* imp, const char* dc) {
+    return [=](CDialog& dlg) {
+        Type(dlg, CDialogoLista::IDC_FUNCION, funcion);
+        Type(dlg, CDialogoLista::IDC_IMPRESCINDIBLES, imp);
+        Type(dlg, CDialogoLista::IDC_PRESCINDIBLES, dc);
+        Click(dlg, CDialogoLista::IDC_ACEPTAR);
+    };
+}
+
+CGuion::Accion Then(CGuion::Accion primera, CGuion::Accion segunda) {
+    return [=](CDialog& dlg) {
+        primera(dlg);
+        segunda(dlg);
+    };
+}
+
+CGuion::Accion Press(int id) {
+    return [id](CDialog& dlg) { Click(dlg, id); };
+}
+
+// The numbers dialog of a new document: variables and functions, then OK.
+CGuion::Accion Numbers(const char* variables, const char* funciones) {
+    return [=](CDialog& dlg) {
+        Type(dlg, 1035, variables);
+        Type(dlg, 1036, funciones);
+        Click(dlg, CDialog::IDOK);
+    };
+}
+
+class ListasComandoTest : public testing::Test {
+protected:
+    // Commands come from an active main window, as in the application.
+    void SetUp() override {
+        m_marco.resize(400, 300);
+        m_marco.show();
+        QApplication::setActiveWindow(&m_marco);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_marco));
+    }
+
+    // A new document through its numbers dialog.
+    void NewDocument(const char* variables, const char* funciones) {
+        CGuion guion({Numbers(variables, funciones)});
+        ASSERT_TRUE(m_doc.OnNewDocument());
+        ASSERT_EQ(m_doc.m_sistema.GetNumVariables(), std::stoul(variables));
+        ASSERT_EQ(m_doc.m_sistema.GetNumFunctions(), std::stoul(funciones));
+        ASSERT_FALSE(m_doc.IsModified());
+    }
+
+    // A command as the main window issues it, with the window active.
+    void Command(void (CTarnovelDoc::*comando)()) {
+        QApplication::setActiveWindow(&m_marco);
+        (m_doc.*comando)();
+    }
+
+    std::vector<std::string> ReportTexts() {
+        CRecordingDC dc;
+        m_doc.m_sistema.DrawReport(dc);
+        return dc.TextStrings();
+    }
+
+    bool ReportHas(const std::string& texto) {
+        const auto textos = ReportTexts();
+        return std::find(textos.begin(), textos.end(), texto) != textos.end();
+    }
+
+    QWidget m_marco;
+    CMessageCapture m_mensajes;
+    CTarnovelDoc m_doc;
+};
+
+TEST_F(ListasComandoTest, MintermsOfANewDocumentReachTheSystemTheReportAndTheViews) {
+    NewDocument("2", "1");
+    CTarnovelView vista(m_doc.m_sistema);
+    m_doc.AddView(&vista);
+    CGuion guion({Then(AcceptFunction("1", "1,3", ""), Press(CDialog::IDOK))});
+    Command(&CTarnovelDoc::OnListaDeMinterminos);
+    m_doc.RemoveView(&vista);
+
+    EXPECT_TRUE(guion.Agotado());
+    EXPECT_EQ(m_mensajes.Messages(), Mensajes{});
+    const CSistema& s = m_doc.m_sistema;
+    EXPECT_EQ(s.GetMintermText(0), "1,3");
+    EXPECT_EQ(s.GetMaxtermText(0), "0,2");
+    EXPECT_EQ(s.GetDontCareText(0), "");
+    EXPECT_TRUE(s.m_bModificado);
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_TRUE(ReportHas("f = B"));
+    EXPECT_EQ(vista.GetTotalSize(), s.GetReportSize());
+}
+
+TEST_F(ListasComandoTest, MaxtermListGivesTheComplementAsMinterms) {
+    NewDocument("3", "1");
+    CGuion guion({Then(AcceptFunction("1", "5,2", ""), Press(CDialog::IDOK))});
+    Command(&CTarnovelDoc::OnListaDeMaxterminos);
+    EXPECT_EQ(m_mensajes.Messages(), Mensajes{});
+    EXPECT_EQ(m_doc.m_sistema.GetMintermText(0), "0,1,3,4,6,7");
+    EXPECT_EQ(m_doc.m_sistema.GetMaxtermText(0), "2,5");
+    EXPECT_TRUE(m_doc.IsModified());
+}
+
+TEST_F(ListasComandoTest, TheDialogIsSeededWithTheSystemsTexts) {
+    NewDocument("3", "2");
+    CGuion primera({Then(Then(AcceptFunction("1", "3,1", "2"), AcceptFunction("2", "7", "")),
+                         Press(CDialog::IDOK))});
+    Command(&CTarnovelDoc::OnListaDeMinterminos);
+    ASSERT_EQ(m_doc.m_sistema.GetMintermText(0), "1,3");
+
+    // The maxterm list shows, after "Ver", the maxterms the system wrote.
+    QString visto;
+    CGuion segunda({[&](CDialog& dlg) {
+        Type(dlg, CDialogoLista::IDC_FUNCION, "1");
+        Click(dlg, CDialogoLista::IDC_VER);
+        visto =
+            dlg.GetDlgItem<QLineEdit>(1033)->text() + "|" + dlg.GetDlgItem<QLineEdit>(1034)->text();
+        Click(dlg, CDialog::IDCANCEL);
+    }});
+    Command(&CTarnovelDoc::OnListaDeMaxterminos);
+    EXPECT_EQ(visto, QStringLiteral("0,4,5,6,7|2"));
+}
+
+TEST_F(ListasComandoTest, RefusedOkNamesTheFunctionAndRunsTheSameDialogAgain) {
+    NewDocument("2", "2");
+    QString segundaVez;
+    CGuion guion({Then(AcceptFunction("1", "1", "0"), Press(CDialog::IDOK)), [&](CDialog& dlg) {
+                      Type(dlg, CDialogoLista::IDC_FUNCION, "1");
+                      Click(dlg, CDialogoLista::IDC_VER);
+                      segundaVez = dlg.GetDlgItem<QLineEdit>(1033)->text() + "|" +
+                                   dlg.GetDlgItem<QLineEdit>(1034)->text();
+                      Click(dlg, CDialog::IDCANCEL);
+                  }});
+    Command(&CTarnovelDoc::OnListaDeMinterminos);
+    EXPECT_EQ(guion.Aperturas(), 2);
+    EXPECT_EQ(m_mensajes.Messages(), Mensajes{"Ingrese al menos un término imprescindible en f2"});
+    EXPECT_EQ(segundaVez, QStringLiteral("1|0"));
+    // Cancel after the refusal applies nothing.
+    EXPECT_EQ(m_doc.m_sistema.GetMintermText(0), "");
+    EXPECT_FALSE(m_doc.IsModified());
+}
+
+TEST_F(ListasComandoTest, RefusedOkOfTheOneFunctionHasNoNumber) {
+    NewDocument("2", "1");
+    CGuion guion({Press(CDialog::IDOK), Then(AcceptFunction("1", "2", ""), Press(CDialog::IDOK))});
+    Command(&CTarnovelDoc::OnListaDeMaxterminos);
+    EXPECT_EQ(guion.Aperturas(), 2);
+    EXPECT_EQ(m_mensajes.Messages(), Mensajes{"Ingrese al menos un termino imprescindible"});
+    EXPECT_EQ(m_doc.m_sistema.GetMaxtermText(0), "2");
+    EXPECT_EQ(m_doc.m_sistema.GetMintermText(0), "0,1,3");
+}
+
+TEST_F(ListasComandoTest, CancelChangesNothing) {
+    NewDocument("2", "1");
+    CGuion guion({Then(AcceptFunction("1", "1,3", ""), Press(CDialog::IDCANCEL))});
+    Command(&CTarnovelDoc::OnListaDeMinterminos);
+    EXPECT_EQ(guion.Aperturas(), 1);
+    EXPECT_EQ(m_doc.m_sistema.GetMintermText(0), "");
+    EXPECT_FALSE(m_doc.m_sistema.m_bModificado);
+    EXPECT_FALSE(m_doc.IsModified());
+}
+
+}  // namespace
