@@ -223,14 +223,4 @@ TEST_F(ListasComandoTest, RefusedOkOfTheOneFunctionHasNoNumber) {
     EXPECT_EQ(m_doc.m_sistema.GetMintermText(0), "0,1,3");
 }
 
-TEST_F(ListasComandoTest, CancelChangesNothing) {
-    NewDocument("2", "1");
-    CGuion guion({Then(AcceptFunction("1", "1,3", ""), Press(CDialog::IDCANCEL))});
-    Command(&CTarnovelDoc::OnListaDeMinterminos);
-    EXPECT_EQ(guion.Aperturas(), 1);
-    EXPECT_EQ(m_doc.m_sistema.GetMintermText(0), "");
-    EXPECT_FALSE(m_doc.m_sistema.m_bModificado);
-    EXPECT_FALSE(m_doc.IsModified());
-}
-
 }  // namespace

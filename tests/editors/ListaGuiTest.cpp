@@ -271,15 +271,11 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, RefusalTest,
     testing::Values(CasoRechazo{"1", "1,2", "2", "El termino 2 esta repetido"},
                     CasoRechazo{"1", "8", "", "Ingresó un término fuera de rango"},
-                    CasoRechazo{"1", "4294967297", "", "Ingresó un término fuera de rango"},
-                    CasoRechazo{"2", "1,", "", "Error de sintaxis al usar el caracter ','"},
                     CasoRechazo{"2", "1", "a", "Error. Usó algún caracter inválido"},
                     CasoRechazo{"1", "", "3",
                                 "La función debe tener al menos un término imprecindible"},
                     CasoRechazo{"3", "1", "", "Introduzca un número entero entre 1 y 2."},
-                    CasoRechazo{"0", "1", "", "Introduzca un número entero entre 1 y 2."},
-                    CasoRechazo{"uno", "1", "", "Introduzca un número entero positivo."},
-                    CasoRechazo{"", "1", "", "Introduzca un número entero positivo."}));
+                    CasoRechazo{"uno", "1", "", "Introduzca un número entero positivo."}));
 
 TEST(ListaTest, VerShowsTheStoredListsOfTheChosenFunction) {
     CMessageCapture mensajes;
