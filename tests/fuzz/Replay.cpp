@@ -10,23 +10,33 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
+namespace {
+void RunFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+}  // namespace
+
+// Arguments are corpus folders or single inputs.
 int main(int argc, char** argv) {
     int count = 0;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path root(argv[i]);
-        if (!std::filesystem::exists(root)) {
+        if (std::filesystem::is_regular_file(root)) {
+            RunFile(root);
+            ++count;
+            continue;
+        }
+        if (!std::filesystem::is_directory(root)) {
             continue;
         }
         for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-            if (!entry.is_regular_file()) {
-                continue;
+            if (entry.is_regular_file()) {
+                RunFile(entry.path());
+                ++count;
             }
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                   bytes.size());
-            ++count;
         }
     }
     std::printf("replayed %d inputs\n", count);
