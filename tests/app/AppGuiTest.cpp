@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWhatsThis>
 
 #include "app/ChildFrm.h"
 #include "app/MainFrm.h"
@@ -600,6 +601,26 @@ TEST_F(AppTest, PrintsOnePageToPdf) {
     });
     Run(m, [&] { Trigger(ID_FILE_PRINT); });
     EXPECT_TRUE(QFile::exists(pdf2));
+}
+
+TEST_F(AppTest, PreviewAndPrinterSetUpUseQtsDialogs) {
+    QString clase;
+    CModales m;
+    m.Luego(Rechazar(&clase));
+    Run(m, [&] { Trigger(ID_FILE_PRINT_SETUP); });
+    EXPECT_EQ(clase, QStringLiteral("QPageSetupDialog"));
+    ASSERT_NE(NewDocument("2", "1"), nullptr);
+    m.Luego(Rechazar(&clase));
+    Run(m, [&] { Trigger(ID_FILE_PRINT_PREVIEW); });
+    EXPECT_EQ(clase, QStringLiteral("QPrintPreviewDialog"));
+}
+
+TEST_F(AppTest, ShiftF1EntersContextHelpWithItsPrompt) {
+    Key(Qt::SHIFT | Qt::Key_F1);
+    EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+    EXPECT_EQ(Frame().statusBar()->currentMessage(),
+              QStringLiteral("Seleccione el objeto sobre el que desea ayuda"));
+    QWhatsThis::leaveWhatsThisMode();
 }
 
 TEST_F(AppTest, AboutBoxShowsTheVersionAndNoToolTips) {
