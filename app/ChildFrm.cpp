@@ -20,8 +20,6 @@ CChildFrame::CChildFrame(CTarnovelDoc& doc, QWidget* parent)
     doc.AddView(vista);
     connect(&doc, &CTarnovelDoc::TitleChanged, this, &CChildFrame::UpdateTitle);
     connect(&doc, &CTarnovelDoc::ViewsChanged, this, &CChildFrame::UpdateTitle);
-    connect(&doc, &CTarnovelDoc::ModifiedChanged, this, &QWidget::setWindowModified);
-    setWindowModified(doc.IsModified());
     UpdateTitle();
 }
 
@@ -50,7 +48,9 @@ void CChildFrame::UpdateTitle() {
         const auto it = std::find(vistas.begin(), vistas.end(), m_pVista);
         titulo += QStringLiteral(":%1").arg(it - vistas.begin() + 1);
     }
-    setWindowTitle(titulo + QStringLiteral("[*]"));
+    // No "[*]" mark: Qt copies it unreplaced into the main window's title while
+    // the window is maximised, and the program never showed one.
+    setWindowTitle(titulo);
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

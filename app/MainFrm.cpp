@@ -366,8 +366,8 @@ void CMainFrame::FillWindowMenu() {
     }
     for (int i = 0; i < ventanas.size(); ++i) {
         QMdiSubWindow* ventana = ventanas[i];
-        QAction* entrada = m_pVentana->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            ventana->windowTitle().remove(QStringLiteral("[*]"))));
+        QAction* entrada =
+            m_pVentana->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(ventana->windowTitle()));
         entrada->setCheckable(true);
         entrada->setChecked(ventana == m_pArea->currentSubWindow());
         entrada->setStatusTip(QStringLiteral("Activa esta ventana"));

@@ -242,6 +242,7 @@ TEST_F(AppTest, NewWithOkSetsTheNumbersAndShowsTheDocumentMenu) {
     EXPECT_EQ(doc->m_sistema.GetDescription(), "Sistema de 2 funciones de 3 variables cada una.");
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(doc->GetTitle(), QStringLiteral("Tarnovel1"));
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Tarnovel - [Tarnovel1]"));
     ASSERT_EQ(Windows(), 1u);
     EXPECT_TRUE(Frame().GetMdiArea()->subWindowList().front()->isMaximized());
     EXPECT_EQ(Frame().MenuCaptions(),
@@ -526,8 +527,7 @@ TEST_F(AppTest, SecondWindowOnADocumentSharesItAndClosesWithoutAsking) {
     for (QMdiSubWindow* v : Frame().GetMdiArea()->subWindowList()) {
         titulos << v->windowTitle();
     }
-    EXPECT_EQ(titulos,
-              (QStringList{QStringLiteral("Tarnovel1:1[*]"), QStringLiteral("Tarnovel1:2[*]")}));
+    EXPECT_EQ(titulos, (QStringList{QStringLiteral("Tarnovel1:1"), QStringLiteral("Tarnovel1:2")}));
     EXPECT_TRUE(Frame().GetMdiArea()->currentSubWindow()->isMaximized());
     // Both views scroll over the same extent.
     ASSERT_EQ(doc->GetViews().size(), 2u);
