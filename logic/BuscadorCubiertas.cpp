@@ -1,20 +1,28 @@
 #include "logic/BuscadorCubiertas.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
 constexpr UINT kInfinito = std::numeric_limits<UINT>::max();
 // The weight of one candidate when literals count too: more than the literals of
 // any combination, so that fewer candidates always win over fewer literals.
-constexpr UINT kPesoCandidato = 1u << 13;
+constexpr UINT kPesoCandidato = 1u << 16;
+// Below the rounding error of the bound's sums, above nothing a weight can be.
+constexpr double kHolgura = 1e-6;
+// Subgradient steps of the bound: more at the top of a search, fewer below,
+// where the multipliers come from the level above.
+constexpr int kPasosRaiz = 150;
+constexpr int kPasos = 25;
 }  // namespace
 
 std::vector<std::vector<UINT>> CBuscadorCubiertas::Buscar(UINT nPares, std::span<const Pares> cubre,
                                                           std::span<const UINT> literales,
                                                           bool todasSoluciones, UINT maxCubiertas) {
     if (nPares == 0 || nPares > kMaxPares || cubre.empty() || cubre.size() > kMaxCandidatos ||
-        literales.size() != cubre.size() || maxCubiertas == 0) {
+        literales.size() != cubre.size() || maxCubiertas == 0 ||
+        std::any_of(literales.begin(), literales.end(), [](UINT l) { return l > kMaxLiterales; })) {
         return {};
     }
     CBuscadorCubiertas buscador(nPares, cubre, literales, todasSoluciones);
@@ -27,16 +35,13 @@ std::vector<std::vector<UINT>> CBuscadorCubiertas::Buscar(UINT nPares, std::span
     }
     // The covers do not change when dominated pairs are dropped, so the walk in
     // enumeration order can start from fewer pairs.
-    Filas filas;
-    for (UINT p = 0; p < nPares; ++p) {
-        filas.clave[filas.n++] = (buscador.m_candidatosDe[p].Count() << 16) | p;
-    }
-    std::sort(filas.clave.begin(), filas.clave.begin() + filas.n);
-    buscador.QuitarParesDominados(todos, buscador.m_todos, filas);
-    const UINT optimo = buscador.Resolver(todos, buscador.m_todos, kInfinito - 1, false);
+    buscador.QuitarParesDominados(todos, buscador.m_todos);
+    const UINT optimo =
+        buscador.Resolver(todos, buscador.m_todos, buscador.Voraz(todos), false, nullptr);
     if (optimo == kInfinito) {
         return {};
     }
+    buscador.PrepararMultiplicadores(todos, optimo);
     buscador.m_maxCubiertas = todasSoluciones ? maxCubiertas : 1;
     buscador.Enumerar(0, todos, optimo);
     return std::move(buscador.m_cubiertas);
@@ -47,7 +52,9 @@ CBuscadorCubiertas::CBuscadorCubiertas(UINT nPares, std::span<const Pares> cubre
     : m_nPares(nPares),
       m_nCandidatos(static_cast<UINT>(cubre.size())),
       m_cubre(cubre),
+      m_conLiterales(todasSoluciones),
       m_peso(cubre.size()),
+      m_literales(literales.begin(), literales.end()),
       m_candidatosDe(nPares),
       m_ultimo(nPares, 0) {
     for (UINT i = 0; i < m_nCandidatos; ++i) {
@@ -91,91 +98,115 @@ bool CBuscadorCubiertas::Forzar(Pares& pendientes, Candidatos& permitidos, UINT&
 }
 
 UINT CBuscadorCubiertas::CotaInferior(const Pares& pendientes, const Candidatos& permitidos,
-                                      Filas& filas, UINT& rama) const {
+                                      Filas& filas, Independientes& independientes) const {
     // Pairs no two of which share a candidate each need a candidate of their own.
     // Taking them fewest-candidates first keeps the set large.
     std::sort(filas.clave.begin(), filas.clave.begin() + filas.n);
     Pares bloqueados;
     UINT cota = 0;
-    rama = kInfinito;
+    independientes.pares = Pares{};
+    independientes.primero = kInfinito;
     for (UINT k = 0; k < filas.n; ++k) {
         const UINT p = filas.clave[k] & 0xFFFF;
         if (!pendientes.Test(p) || bloqueados.Test(p)) {
             continue;
         }
-        if (rama == kInfinito) {
-            rama = p;
+        if (independientes.primero == kInfinito) {
+            independientes.primero = p;
         }
         UINT minimo = kInfinito;
         (m_candidatosDe[p] & permitidos).ForEach([&](UINT j) {
             bloqueados |= m_cubre[j];
             minimo = std::min(minimo, m_peso[j]);
         });
+        independientes.pares.Set(p);
+        independientes.minimo[p] = minimo;
         cota += minimo;
     }
     return cota;
 }
 
-bool CBuscadorCubiertas::QuitarParesDominados(Pares& pendientes, const Candidatos& permitidos,
-                                              const Filas& filas) const {
-    // Sorted by count, a pair can only be dominated by one before it.
+bool CBuscadorCubiertas::QuitarPorCota(Candidatos& permitidos, UINT cota, UINT limite,
+                                       const Independientes& independientes) const {
+    // A cover with candidate j still needs its own candidate for each independent
+    // pair that j does not cover: when that passes the limit, j is out.
     bool cambio = false;
-    for (UINT k = 1; k < filas.n; ++k) {
-        const UINT q = filas.clave[k] & 0xFFFF;
-        if (!pendientes.Test(q)) {
-            continue;
+    const Candidatos vistos = permitidos;
+    vistos.ForEach([&](UINT j) {
+        UINT ahorro = 0;
+        (m_cubre[j] & independientes.pares).ForEach([&](UINT p) {
+            ahorro += independientes.minimo[p];
+        });
+        if (cota + m_peso[j] - ahorro > limite) {
+            permitidos.Reset(j);
+            cambio = true;
         }
-        for (UINT l = 0; l < k; ++l) {
-            const UINT p = filas.clave[l] & 0xFFFF;
-            if (pendientes.Test(p) &&
-                (m_candidatosDe[p] & permitidos).SubsetOf(m_candidatosDe[q])) {
-                pendientes.Reset(q);
-                cambio = true;
-                break;
-            }
-        }
-    }
+    });
     return cambio;
+}
+
+bool CBuscadorCubiertas::QuitarParesDominados(Pares& pendientes,
+                                              const Candidatos& permitidos) const {
+    // The pairs that every candidate of p covers have all of p's candidates.
+    Pares quitados;
+    const Pares vistos = pendientes;
+    vistos.ForEach([&](UINT p) {
+        if (quitados.Test(p)) {
+            return;
+        }
+        const Candidatos candidatos = m_candidatosDe[p] & permitidos;
+        if (candidatos.None()) {
+            return;
+        }
+        Pares dominados = pendientes;
+        candidatos.ForEach([&](UINT j) { dominados &= m_cubre[j]; });
+        dominados.Reset(p);
+        quitados |= dominados;
+    });
+    pendientes.Quitar(quitados);
+    return !quitados.None();
 }
 
 bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes,
                                                    Candidatos& permitidos) const {
-    // Most open pairs first, then cheapest: a candidate can only be dominated by
-    // one before it.
-    std::array<UINT, kMaxCandidatos> orden;
-    UINT n = 0;
+    // The candidates that cover every open pair of j; of two with the same pairs
+    // and weight the first stays.
+    bool cambio = false;
     const Candidatos vistos = permitidos;
     vistos.ForEach([&](UINT j) {
-        const UINT cubiertos = (m_cubre[j] & pendientes).Count();
-        if (cubiertos == 0) {
+        const Pares propios = m_cubre[j] & pendientes;
+        if (propios.None()) {
             permitidos.Reset(j);
-        } else {
-            orden[n++] = ((kMaxPares - cubiertos) << 20) | (m_peso[j] % kPesoCandidato << 10) | j;
+            return;
+        }
+        Candidatos otros = permitidos;
+        propios.ForEach([&](UINT p) { otros &= m_candidatosDe[p]; });
+        otros.Reset(j);
+        const UINT cuantos = propios.Count();
+        bool dominado = false;
+        otros.ForEach([&](UINT l) {
+            if (dominado || m_peso[l] > m_peso[j]) {
+                return;
+            }
+            dominado =
+                m_peso[l] < m_peso[j] || l < j || (m_cubre[l] & pendientes).Count() > cuantos;
+        });
+        if (dominado) {
+            permitidos.Reset(j);
+            cambio = true;
         }
     });
-    bool cambio = false;
-    for (UINT k = 1; k < n; ++k) {
-        const UINT j = orden[k] & 0x3FF;
-        const Pares propios = m_cubre[j] & pendientes;
-        for (UINT l = 0; l < k; ++l) {
-            const UINT otro = orden[l] & 0x3FF;
-            if (permitidos.Test(otro) && m_peso[otro] <= m_peso[j] &&
-                propios.SubsetOf(m_cubre[otro])) {
-                permitidos.Reset(j);
-                cambio = true;
-                break;
-            }
-        }
-    }
     return cambio;
 }
 
 UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT limite,
-                                  bool primera) const {
+                                  bool primera, const Multiplicadores* previos) const {
     UINT fijo = 0;
     Filas filas;
-    UINT rama = 0;
+    Independientes independientes;
     UINT cota = 0;
+    Multiplicadores u;
+    int lagrange = 0;
     // Reduce until nothing changes; the cheap bound first, before the dearer
     // dominance tests.
     for (;;) {
@@ -185,15 +216,33 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
         if (pendientes.None()) {
             return fijo;
         }
-        cota = fijo + CotaInferior(pendientes, permitidos, filas, rama);
+        cota = fijo + CotaInferior(pendientes, permitidos, filas, independientes);
         if (cota > limite) {
             return kInfinito;
         }
-        const bool filasQuitadas = QuitarParesDominados(pendientes, permitidos, filas);
-        if (!QuitarCandidatosDominados(pendientes, permitidos) && !filasQuitadas) {
+        if (QuitarPorCota(permitidos, cota, limite, independientes)) {
+            continue;
+        }
+        const bool filasQuitadas = QuitarParesDominados(pendientes, permitidos);
+        if (QuitarCandidatosDominados(pendientes, permitidos) || filasQuitadas) {
+            continue;
+        }
+        if (lagrange == 2) {
+            break;
+        }
+        if (lagrange++ == 0) {
+            IniciarMultiplicadores(u, previos, independientes);
+        }
+        bool cambio = false;
+        if (!AcotarLagrange(pendientes, permitidos, fijo, limite, u, cambio,
+                            previos == nullptr ? kPasosRaiz : kPasos)) {
+            return kInfinito;
+        }
+        if (!cambio) {
             break;
         }
     }
+    const UINT rama = independientes.primero;
     // Parts that share no candidate are solved apart: their least costs add up.
     const Pares parte = Componente(pendientes, permitidos, rama);
     if (!parte.Equals(pendientes)) {
@@ -203,11 +252,12 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
         if (fijo + cotaOtras > limite) {
             return kInfinito;
         }
-        const UINT costeParte = Resolver(parte, permitidos, limite - fijo - cotaOtras, false);
+        const UINT costeParte = Resolver(parte, permitidos, limite - fijo - cotaOtras, false, &u);
         if (costeParte == kInfinito) {
             return kInfinito;
         }
-        const UINT costeOtras = Resolver(otras, permitidos, limite - fijo - costeParte, primera);
+        const UINT costeOtras =
+            Resolver(otras, permitidos, limite - fijo - costeParte, primera, &u);
         return costeOtras == kInfinito ? kInfinito : fijo + costeParte + costeOtras;
     }
     // Branch on the pair with the fewest candidates; the candidates that cover the
@@ -228,7 +278,7 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
         }
         Pares resto = pendientes;
         resto.Quitar(m_cubre[j]);
-        const UINT sub = Resolver(resto, permitidos, limite - fijo - m_peso[j], primera);
+        const UINT sub = Resolver(resto, permitidos, limite - fijo - m_peso[j], primera, &u);
         if (sub == kInfinito) {
             continue;
         }
@@ -239,6 +289,203 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
         limite = mejor - 1;
     }
     return mejor;
+}
+
+UINT CBuscadorCubiertas::Voraz(const Pares& todos) const {
+    // A first cover, taking each time the candidate that covers the most open
+    // pairs for its weight: a limit for the exact search to start from.
+    Pares pendientes = todos;
+    UINT coste = 0;
+    while (!pendientes.None()) {
+        UINT elegido = kInfinito;
+        double mejor = 0;
+        m_todos.ForEach([&](UINT j) {
+            const double valor = static_cast<double>((m_cubre[j] & pendientes).Count()) / m_peso[j];
+            if (valor > mejor) {
+                mejor = valor;
+                elegido = j;
+            }
+        });
+        if (elegido == kInfinito) {
+            return kInfinito - 1;
+        }
+        coste += m_peso[elegido];
+        pendientes.Quitar(m_cubre[elegido]);
+    }
+    return coste;
+}
+
+void CBuscadorCubiertas::PrepararMultiplicadores(const Pares& todos, UINT optimo) {
+    // The prices of the whole problem start every bound of the walk.
+    Pares pendientes = todos;
+    Candidatos permitidos = m_todos;
+    Filas filas;
+    UINT fijo = 0;
+    if (optimo == 0 || !Forzar(pendientes, permitidos, fijo, filas) || pendientes.None() ||
+        fijo >= optimo) {
+        return;
+    }
+    Independientes independientes;
+    CotaInferior(pendientes, permitidos, filas, independientes);
+    IniciarMultiplicadores(m_multiplicadores, nullptr, independientes);
+    bool cambio = false;
+    AcotarLagrange(pendientes, permitidos, fijo, optimo - 1, m_multiplicadores, cambio, kPasosRaiz);
+}
+
+void CBuscadorCubiertas::IniciarMultiplicadores(Multiplicadores& u, const Multiplicadores* previos,
+                                                const Independientes& independientes) const {
+    if (previos != nullptr) {
+        u = *previos;
+        return;
+    }
+    for (UINT p = 0; p < m_nPares; ++p) {
+        const bool independiente = independientes.pares.Test(p);
+        u.tamano[p] = independiente ? 1.0 : 0.0;
+        u.literales[p] = independiente ? independientes.minimo[p] % kPesoCandidato : 0.0;
+    }
+}
+
+bool CBuscadorCubiertas::AcotarLagrange(Pares& pendientes, Candidatos& permitidos, UINT& fijo,
+                                        UINT limite, Multiplicadores& u, bool& cambio,
+                                        int pasos) const {
+    Tabla& t = m_tabla;
+    t.nColumnas = 0;
+    t.filas.clear();
+    permitidos.ForEach([&](UINT j) {
+        t.columna[t.nColumnas] = j;
+        t.inicio[t.nColumnas] = static_cast<UINT>(t.filas.size());
+        (m_cubre[j] & pendientes).ForEach([&](UINT p) {
+            t.filas.push_back(static_cast<std::uint16_t>(p));
+        });
+        ++t.nColumnas;
+    });
+    t.inicio[t.nColumnas] = static_cast<UINT>(t.filas.size());
+    t.nPares = 0;
+    pendientes.ForEach([&](UINT p) { t.par[t.nPares++] = static_cast<std::uint16_t>(p); });
+    // The number of candidates and their literals are bounded apart: a single
+    // bound of the weights would let a fractional count hide every literal.
+    const UINT margen = limite - fijo;
+    const UINT huecos = m_conLiterales ? margen / kPesoCandidato : margen;
+    const double tamano = Subgradiente(u.tamano, false, huecos + 1.0, pasos, t.reducidoTamano);
+    const UINT minimo = Redondear(tamano);
+    if (minimo > huecos) {
+        return false;
+    }
+    double literales = 0;
+    UINT escala = 1;
+    if (m_conLiterales) {
+        escala = kPesoCandidato;
+        const UINT sobra = margen - minimo * kPesoCandidato;
+        literales = Subgradiente(u.literales, true, sobra + 1.0, pasos, t.reducidoLiterales);
+        if (Redondear(literales) > sobra) {
+            return false;
+        }
+    }
+    // A candidate whose taking or leaving would lift the bounds past the limit is
+    // settled the other way.
+    auto cota = [&](double masTamano, double masLiterales) {
+        return escala * Redondear(tamano + masTamano) +
+               (m_conLiterales ? Redondear(literales + masLiterales) : 0);
+    };
+    for (UINT c = 0; c < t.nColumnas; ++c) {
+        const UINT j = t.columna[c];
+        const double rt = t.reducidoTamano[c];
+        const double rl = m_conLiterales ? t.reducidoLiterales[c] : 0.0;
+        if (cota(std::max(0.0, rt), std::max(0.0, rl)) > margen) {
+            permitidos.Reset(j);
+            cambio = true;
+        } else if (cota(std::max(0.0, -rt), std::max(0.0, -rl)) > margen) {
+            permitidos.Reset(j);
+            fijo += m_peso[j];
+            pendientes.Quitar(m_cubre[j]);
+            cambio = true;
+        }
+    }
+    return true;
+}
+
+UINT CBuscadorCubiertas::Redondear(double cota) {
+    // Costs are whole numbers, so a bound rounds up; the slack keeps rounding
+    // errors of the sums from rounding a whole number past itself.
+    return static_cast<UINT>(std::max(0.0, std::ceil(cota - kHolgura)));
+}
+
+double CBuscadorCubiertas::Subgradiente(std::array<double, kMaxPares>& u, bool literales,
+                                        double objetivo, int pasos,
+                                        std::array<double, kMaxCandidatos>& reducido) const {
+    // Every pair priced at u: a candidate whose pairs are worth more than it costs
+    // is taken. The sum of the prices plus those gains bounds every cover from
+    // below; subgradient steps raise it towards the target.
+    const Tabla& t = m_tabla;
+    std::array<double, kMaxPares> mejorU;
+    double mejor = -1.0;
+    double paso = 1.0;
+    int sinMejora = 0;
+    for (int k = 0; k <= pasos; ++k) {
+        const double valor = ValorLagrange(u, literales, reducido);
+        if (valor > mejor + kHolgura) {
+            mejor = valor;
+            for (UINT r = 0; r < t.nPares; ++r) {
+                mejorU[t.par[r]] = u[t.par[r]];
+            }
+            sinMejora = 0;
+        } else if (++sinMejora == 5) {
+            paso /= 2;
+            sinMejora = 0;
+        }
+        if (Redondear(mejor) >= objetivo || k == pasos) {
+            break;
+        }
+        // The subgradient: 1 less the number of taken candidates of each pair.
+        std::array<int, kMaxPares> gradiente;
+        for (UINT r = 0; r < t.nPares; ++r) {
+            gradiente[t.par[r]] = 1;
+        }
+        for (UINT c = 0; c < t.nColumnas; ++c) {
+            if (reducido[c] < 0) {
+                for (UINT f = t.inicio[c]; f < t.inicio[c + 1]; ++f) {
+                    --gradiente[t.filas[f]];
+                }
+            }
+        }
+        double norma = 0;
+        for (UINT r = 0; r < t.nPares; ++r) {
+            norma += static_cast<double>(gradiente[t.par[r]] * gradiente[t.par[r]]);
+        }
+        if (norma == 0) {
+            break;
+        }
+        const double salto = paso * (objetivo - valor) / norma;
+        for (UINT r = 0; r < t.nPares; ++r) {
+            const UINT p = t.par[r];
+            u[p] = std::max(0.0, u[p] + salto * gradiente[p]);
+        }
+    }
+    for (UINT r = 0; r < t.nPares; ++r) {
+        u[t.par[r]] = mejorU[t.par[r]];
+    }
+    ValorLagrange(u, literales, reducido);
+    return mejor;
+}
+
+double CBuscadorCubiertas::ValorLagrange(const std::array<double, kMaxPares>& u, bool literales,
+                                         std::array<double, kMaxCandidatos>& reducido) const {
+    const Tabla& t = m_tabla;
+    double valor = 0;
+    for (UINT r = 0; r < t.nPares; ++r) {
+        valor += u[t.par[r]];
+    }
+    for (UINT c = 0; c < t.nColumnas; ++c) {
+        double r = literales ? m_literales[t.columna[c]] : 1.0;
+        for (UINT f = t.inicio[c]; f < t.inicio[c + 1]; ++f) {
+            r -= u[t.filas[f]];
+        }
+        reducido[c] = r;
+        if (r < 0) {
+            valor += r;
+        }
+    }
+    return valor;
 }
 
 CBuscadorCubiertas::Pares CBuscadorCubiertas::Componente(const Pares& pendientes,
@@ -268,8 +515,8 @@ UINT CBuscadorCubiertas::Cota(const Pares& pendientes, const Candidatos& permiti
     pendientes.ForEach([&](UINT p) {
         filas.clave[filas.n++] = ((m_candidatosDe[p] & permitidos).Count() << 16) | p;
     });
-    UINT rama = 0;
-    return CotaInferior(pendientes, permitidos, filas, rama);
+    Independientes independientes;
+    return CotaInferior(pendientes, permitidos, filas, independientes);
 }
 
 void CBuscadorCubiertas::Enumerar(UINT desde, const Pares& pendientes, UINT resto) {
@@ -294,8 +541,15 @@ void CBuscadorCubiertas::Enumerar(UINT desde, const Pares& pendientes, UINT rest
         } else if (queda > 0) {
             Candidatos despues = m_todos;
             despues.QuitarHasta(i);
-            if (Resolver(quedan, despues, queda, true) != kInfinito) {
+            if (Resolver(quedan, despues, queda, true, &m_multiplicadores) != kInfinito) {
                 Enumerar(i + 1, quedan, queda);
+                // After the covers that go on with i, one test tells whether any
+                // goes on with a later candidate at all.
+                if (m_cubiertas.size() < m_maxCubiertas && i < hasta &&
+                    Resolver(pendientes, despues, resto, true, &m_multiplicadores) == kInfinito) {
+                    m_seleccion.pop_back();
+                    return;
+                }
             }
         }
         m_seleccion.pop_back();

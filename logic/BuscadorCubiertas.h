@@ -116,14 +116,16 @@ public:
     static constexpr UINT kMaxPares = 384;
     // At least the 3^6 = 729 distinct cubes of six variables.
     static constexpr UINT kMaxCandidatos = 768;
+    // Far more than the six of a cube of six variables.
+    static constexpr UINT kMaxLiterales = 64;
     using Pares = Conjunto<kMaxPares / 64>;
     using Candidatos = Conjunto<kMaxCandidatos / 64>;
 
     // The covers, each as the ascending positions of its candidates. `cubre[i]` holds
     // the pairs (below nPares) candidate i covers and `literales[i]` its literal
     // count; both spans have one entry per candidate. No cover when there is no pair
-    // at all, when some pair has no candidate, or when the sizes exceed the limits
-    // above.
+    // at all, when some pair has no candidate, or when the sizes or a literal count
+    // exceed the limits above.
     static std::vector<std::vector<UINT>> Buscar(UINT nPares, std::span<const Pares> cubre,
                                                  std::span<const UINT> literales,
                                                  bool todasSoluciones, UINT maxCubiertas);
@@ -137,21 +139,54 @@ private:
         std::array<UINT, kMaxPares> clave;
         UINT n = 0;
     };
+    // Pairs that share no candidate, each with the weight of its cheapest
+    // candidate; `primero` has the fewest candidates.
+    struct Independientes {
+        Pares pares;
+        std::array<UINT, kMaxPares> minimo;
+        UINT primero = 0;
+    };
     // The least cost (at most `limite`) of covering `pendientes` with `permitidos`,
     // or infinity; with `primera`, the cost of the first cover found within the limit.
-    UINT Resolver(Pares pendientes, Candidatos permitidos, UINT limite, bool primera) const;
+    // Prices of the open pairs for the bound of the number of candidates and for
+    // the bound of their literals.
+    struct Multiplicadores {
+        std::array<double, kMaxPares> tamano;
+        std::array<double, kMaxPares> literales;
+    };
+    UINT Resolver(Pares pendientes, Candidatos permitidos, UINT limite, bool primera,
+                  const Multiplicadores* previos) const;
+    UINT Voraz(const Pares& todos) const;
+    void PrepararMultiplicadores(const Pares& todos, UINT optimo);
+    void IniciarMultiplicadores(Multiplicadores& u, const Multiplicadores* previos,
+                                const Independientes& independientes) const;
+    // The Lagrangian bound of the covering problem; false when it passes the limit.
+    // Candidates it shows out of or into every cover within the limit are settled
+    // (`cambio`).
+    bool AcotarLagrange(Pares& pendientes, Candidatos& permitidos, UINT& fijo, UINT limite,
+                        Multiplicadores& u, bool& cambio, int pasos) const;
+    static UINT Redondear(double cota);
+    // Raises the bound by subgradient steps towards `objetivo`; leaves u at the
+    // best prices and `reducido` at the candidates' reduced costs under them.
+    double Subgradiente(std::array<double, kMaxPares>& u, bool literales, double objetivo,
+                        int pasos, std::array<double, kMaxCandidatos>& reducido) const;
+    double ValorLagrange(const std::array<double, kMaxPares>& u, bool literales,
+                         std::array<double, kMaxCandidatos>& reducido) const;
     // Takes the candidates that some pair cannot do without and lists the other
     // pairs by their count of candidates; false when some pair has none left.
     bool Forzar(Pares& pendientes, Candidatos& permitidos, UINT& fijo, Filas& filas) const;
     // Drops the pairs whose candidates include all those of another pair: covering
-    // that one covers them. The covers stay the same. `filas` must be sorted.
-    bool QuitarParesDominados(Pares& pendientes, const Candidatos& permitidos,
-                              const Filas& filas) const;
+    // that one covers them. The covers stay the same.
+    bool QuitarParesDominados(Pares& pendientes, const Candidatos& permitidos) const;
     // Drops the candidates whose open pairs another candidate, no dearer, covers as
     // well. The least cost stays the same.
     bool QuitarCandidatosDominados(const Pares& pendientes, Candidatos& permitidos) const;
+    // The least cost of the independent pairs: a lower bound of any cover.
     UINT CotaInferior(const Pares& pendientes, const Candidatos& permitidos, Filas& filas,
-                      UINT& rama) const;
+                      Independientes& independientes) const;
+    // Drops the candidates that the bound shows too dear to take.
+    bool QuitarPorCota(Candidatos& permitidos, UINT cota, UINT limite,
+                       const Independientes& independientes) const;
     UINT Cota(const Pares& pendientes, const Candidatos& permitidos) const;
     // The open pairs linked to `fila` through shared candidates.
     Pares Componente(const Pares& pendientes, const Candidatos& permitidos, UINT fila) const;
@@ -162,11 +197,26 @@ private:
     UINT m_nPares;
     UINT m_nCandidatos;
     std::span<const Pares> m_cubre;
+    bool m_conLiterales;
     std::vector<UINT> m_peso;
+    std::vector<UINT> m_literales;
     std::vector<Candidatos> m_candidatosDe;  // per pair
     std::vector<UINT> m_ultimo;              // per pair: its last candidate
     Candidatos m_todos;
     UINT m_maxCubiertas = 0;
+    // Scratch of the Lagrangian bound: the open pairs and, per candidate, its pairs.
+    struct Tabla {
+        std::array<UINT, kMaxCandidatos> columna;
+        std::array<UINT, kMaxCandidatos + 1> inicio;
+        std::array<double, kMaxCandidatos> reducidoTamano;
+        std::array<double, kMaxCandidatos> reducidoLiterales;
+        std::array<std::uint16_t, kMaxPares> par;
+        std::vector<std::uint16_t> filas;
+        UINT nColumnas = 0;
+        UINT nPares = 0;
+    };
+    mutable Tabla m_tabla;
+    Multiplicadores m_multiplicadores{};
     std::vector<UINT> m_seleccion;
     std::vector<std::vector<UINT>> m_cubiertas;
 };

@@ -496,7 +496,7 @@ void VerificarCubierta(const CSistema& s, const Termino* level0, const Termino* 
 TEST(CoversOfSixVariables, CoverTheFunctionsAndAgreeBetweenModes) {
     CMessageCapture mensajes;
     std::mt19937 azar(77u);
-    for (int k = 0; k < 2; ++k) {
+    for (int k = 0; k < 8; ++k) {
         const CeldasTabla celdas = CeldasAleatorias(azar, 6, 6, 0.3, 0.3);
         auto primera = NuevoSistema(6, 6);
         primera->ApplyTruthTableCells(celdas);
