@@ -14,7 +14,8 @@ constexpr double kHolgura = 1e-6;
 // Subgradient steps of the bound: more at the top of a search, fewer below,
 // where the multipliers come from the level above.
 constexpr int kPasosRaiz = 150;
-constexpr int kPasos = 25;
+constexpr int kPasos = 80;
+constexpr double kPasoMinimo = 0.1;
 }  // namespace
 
 std::vector<std::vector<UINT>> CBuscadorCubiertas::Buscar(UINT nPares, std::span<const Pares> cubre,
@@ -43,7 +44,7 @@ std::vector<std::vector<UINT>> CBuscadorCubiertas::Buscar(UINT nPares, std::span
     }
     buscador.PrepararMultiplicadores(todos, optimo);
     buscador.m_maxCubiertas = todasSoluciones ? maxCubiertas : 1;
-    buscador.Enumerar(0, todos, optimo);
+    buscador.Enumerar(0, todos, optimo, Fijados{});
     return std::move(buscador.m_cubiertas);
 }
 
@@ -315,21 +316,71 @@ UINT CBuscadorCubiertas::Voraz(const Pares& todos) const {
     return coste;
 }
 
+CBuscadorCubiertas::Tabla& CBuscadorCubiertas::ConstruirTabla(const Pares& pendientes,
+                                                              const Candidatos& permitidos) const {
+    Tabla& t = m_tabla;
+    t.nColumnas = 0;
+    t.filas.clear();
+    permitidos.ForEach([&](UINT j) {
+        t.columna[t.nColumnas] = j;
+        t.inicio[t.nColumnas] = static_cast<UINT>(t.filas.size());
+        (m_cubre[j] & pendientes).ForEach([&](UINT p) {
+            t.filas.push_back(static_cast<std::uint16_t>(p));
+        });
+        ++t.nColumnas;
+    });
+    t.inicio[t.nColumnas] = static_cast<UINT>(t.filas.size());
+    t.nPares = 0;
+    pendientes.ForEach([&](UINT p) { t.par[t.nPares++] = static_cast<std::uint16_t>(p); });
+    return t;
+}
+
 void CBuscadorCubiertas::PrepararMultiplicadores(const Pares& todos, UINT optimo) {
-    // The prices of the whole problem start every bound of the walk.
-    Pares pendientes = todos;
-    Candidatos permitidos = m_todos;
+    // The prices of the whole problem start every bound of the walk, and their
+    // reduced costs give the walk a bound of its own for every choice it makes.
+    m_optimo = optimo;
     Filas filas;
-    UINT fijo = 0;
-    if (optimo == 0 || !Forzar(pendientes, permitidos, fijo, filas) || pendientes.None() ||
-        fijo >= optimo) {
-        return;
-    }
+    todos.ForEach([&](UINT p) { filas.clave[filas.n++] = (m_candidatosDe[p].Count() << 16) | p; });
     Independientes independientes;
-    CotaInferior(pendientes, permitidos, filas, independientes);
+    CotaInferior(todos, m_todos, filas, independientes);
     IniciarMultiplicadores(m_multiplicadores, nullptr, independientes);
-    bool cambio = false;
-    AcotarLagrange(pendientes, permitidos, fijo, optimo - 1, m_multiplicadores, cambio, kPasosRaiz);
+    Tabla& t = ConstruirTabla(todos, m_todos);
+    const UINT huecos = m_conLiterales ? optimo / kPesoCandidato : optimo;
+    m_filtro.tamano =
+        Subgradiente(m_multiplicadores.tamano, false, huecos + 1.0, kPasosRaiz, t.reducidoTamano);
+    m_reducidoTamano.assign(m_nCandidatos, 0.0);
+    m_reducidoLiterales.assign(m_nCandidatos, 0.0);
+    for (UINT c = 0; c < t.nColumnas; ++c) {
+        m_reducidoTamano[t.columna[c]] = t.reducidoTamano[c];
+    }
+    if (m_conLiterales) {
+        m_filtro.literales =
+            Subgradiente(m_multiplicadores.literales, true, optimo % kPesoCandidato + 1.0,
+                         kPasosRaiz, t.reducidoLiterales);
+        for (UINT c = 0; c < t.nColumnas; ++c) {
+            m_reducidoLiterales[t.columna[c]] = t.reducidoLiterales[c];
+        }
+    }
+}
+
+bool CBuscadorCubiertas::Excede(const Fijados& fijados) const {
+    const UINT tamano = Redondear(m_filtro.tamano + fijados.tamano);
+    if (!m_conLiterales) {
+        return tamano > m_optimo;
+    }
+    return tamano * kPesoCandidato + Redondear(m_filtro.literales + fijados.literales) > m_optimo;
+}
+
+CBuscadorCubiertas::Fijados CBuscadorCubiertas::Tomando(Fijados f, UINT j) const {
+    f.tamano += std::max(0.0, m_reducidoTamano[j]);
+    f.literales += std::max(0.0, m_reducidoLiterales[j]);
+    return f;
+}
+
+CBuscadorCubiertas::Fijados CBuscadorCubiertas::Dejando(Fijados f, UINT j) const {
+    f.tamano += std::max(0.0, -m_reducidoTamano[j]);
+    f.literales += std::max(0.0, -m_reducidoLiterales[j]);
+    return f;
 }
 
 void CBuscadorCubiertas::IniciarMultiplicadores(Multiplicadores& u, const Multiplicadores* previos,
@@ -348,20 +399,7 @@ void CBuscadorCubiertas::IniciarMultiplicadores(Multiplicadores& u, const Multip
 bool CBuscadorCubiertas::AcotarLagrange(Pares& pendientes, Candidatos& permitidos, UINT& fijo,
                                         UINT limite, Multiplicadores& u, bool& cambio,
                                         int pasos) const {
-    Tabla& t = m_tabla;
-    t.nColumnas = 0;
-    t.filas.clear();
-    permitidos.ForEach([&](UINT j) {
-        t.columna[t.nColumnas] = j;
-        t.inicio[t.nColumnas] = static_cast<UINT>(t.filas.size());
-        (m_cubre[j] & pendientes).ForEach([&](UINT p) {
-            t.filas.push_back(static_cast<std::uint16_t>(p));
-        });
-        ++t.nColumnas;
-    });
-    t.inicio[t.nColumnas] = static_cast<UINT>(t.filas.size());
-    t.nPares = 0;
-    pendientes.ForEach([&](UINT p) { t.par[t.nPares++] = static_cast<std::uint16_t>(p); });
+    Tabla& t = ConstruirTabla(pendientes, permitidos);
     // The number of candidates and their literals are bounded apart: a single
     // bound of the weights would let a fractional count hide every literal.
     const UINT margen = limite - fijo;
@@ -433,7 +471,8 @@ double CBuscadorCubiertas::Subgradiente(std::array<double, kMaxPares>& u, bool l
             paso /= 2;
             sinMejora = 0;
         }
-        if (Redondear(mejor) >= objetivo || k == pasos) {
+        // Steps this short no longer move the bound.
+        if (Redondear(mejor) >= objetivo || k == pasos || paso < kPasoMinimo) {
             break;
         }
         // The subgradient: 1 less the number of taken candidates of each pair.
@@ -519,15 +558,24 @@ UINT CBuscadorCubiertas::Cota(const Pares& pendientes, const Candidatos& permiti
     return CotaInferior(pendientes, permitidos, filas, independientes);
 }
 
-void CBuscadorCubiertas::Enumerar(UINT desde, const Pares& pendientes, UINT resto) {
+void CBuscadorCubiertas::Enumerar(UINT desde, const Pares& pendientes, UINT resto,
+                                  Fijados fijados) {
     // Every pair still open must be covered from here on, so no position past the
     // last candidate of any of them can start the rest of a cover.
     UINT hasta = m_nCandidatos - 1;
     pendientes.ForEach([&](UINT p) { hasta = std::min(hasta, m_ultimo[p]); });
     for (UINT i = desde; i <= hasta && m_cubiertas.size() < m_maxCubiertas; ++i) {
+        // The candidates before i are left out from here on.
+        if (i > desde) {
+            fijados = Dejando(fijados, i - 1);
+            if (Excede(fijados)) {
+                return;
+            }
+        }
         // A candidate that adds nothing would be redundant in the finished cover,
         // and a cover of the least size has no redundant member.
-        if (m_peso[i] > resto || !m_cubre[i].Intersects(pendientes)) {
+        const Fijados conI = Tomando(fijados, i);
+        if (m_peso[i] > resto || !m_cubre[i].Intersects(pendientes) || Excede(conI)) {
             continue;
         }
         Pares quedan = pendientes;
@@ -538,20 +586,30 @@ void CBuscadorCubiertas::Enumerar(UINT desde, const Pares& pendientes, UINT rest
             if (queda == 0) {
                 m_cubiertas.push_back(m_seleccion);
             }
-        } else if (queda > 0) {
-            Candidatos despues = m_todos;
-            despues.QuitarHasta(i);
-            if (Resolver(quedan, despues, queda, true, &m_multiplicadores) != kInfinito) {
-                Enumerar(i + 1, quedan, queda);
-                // After the covers that go on with i, one test tells whether any
-                // goes on with a later candidate at all.
-                if (m_cubiertas.size() < m_maxCubiertas && i < hasta &&
-                    Resolver(pendientes, despues, resto, true, &m_multiplicadores) == kInfinito) {
-                    m_seleccion.pop_back();
-                    return;
-                }
+        } else if (queda > 0 && Completable(quedan, i, queda)) {
+            Enumerar(i + 1, quedan, queda, conI);
+            // After the covers that go on with i, one test tells whether any goes
+            // on with a later candidate at all.
+            if (m_cubiertas.size() < m_maxCubiertas && i < hasta &&
+                (Excede(Dejando(fijados, i)) || !Completable(pendientes, i, resto))) {
+                m_seleccion.pop_back();
+                return;
             }
         }
         m_seleccion.pop_back();
     }
+}
+
+bool CBuscadorCubiertas::Completable(const Pares& pendientes, UINT tras, UINT resto) {
+    // Different beginnings often leave the same pairs open at the same point.
+    const Clave clave{pendientes, tras, resto};
+    if (const auto visto = m_memoria.find(clave); visto != m_memoria.end()) {
+        return visto->second;
+    }
+    Candidatos despues = m_todos;
+    despues.QuitarHasta(tras);
+    const bool completable =
+        Resolver(pendientes, despues, resto, true, &m_multiplicadores) != kInfinito;
+    m_memoria.emplace(clave, completable);
+    return completable;
 }

@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 #include "logic/Termino.h"
@@ -61,6 +62,13 @@ public:
             return r == 0;
         }
         bool Equals(const Conjunto& o) const { return m_w == o.m_w; }
+        std::size_t Hash() const {
+            std::uint64_t h = 0;
+            for (std::uint64_t x : m_w) {
+                h = (h ^ x) * 0x9E3779B97F4A7C15u;
+            }
+            return static_cast<std::size_t>(h ^ (h >> 29));
+        }
         Conjunto& operator&=(const Conjunto& o) {
             for (std::size_t k = 0; k < W; ++k) {
                 m_w[k] &= o.m_w[k];
@@ -192,7 +200,18 @@ private:
     Pares Componente(const Pares& pendientes, const Candidatos& permitidos, UINT fila) const;
     // Walks the combinations in enumeration order from position `desde`, entering
     // only those that can still be completed at cost `resto`.
-    void Enumerar(UINT desde, const Pares& pendientes, UINT resto);
+    // What the choices made so far add to the bound of the whole problem: the
+    // reduced costs of the candidates taken and of those left out.
+    struct Fijados {
+        double tamano = 0;
+        double literales = 0;
+    };
+    bool Excede(const Fijados& fijados) const;
+    Fijados Tomando(Fijados f, UINT j) const;
+    Fijados Dejando(Fijados f, UINT j) const;
+    void Enumerar(UINT desde, const Pares& pendientes, UINT resto, Fijados fijados);
+    // Whether the candidates after `tras` can cover the pairs at cost `resto`.
+    bool Completable(const Pares& pendientes, UINT tras, UINT resto);
 
     UINT m_nPares;
     UINT m_nCandidatos;
@@ -216,7 +235,26 @@ private:
         UINT nPares = 0;
     };
     mutable Tabla m_tabla;
+    Tabla& ConstruirTabla(const Pares& pendientes, const Candidatos& permitidos) const;
+    UINT m_optimo = 0;
+    Fijados m_filtro;
+    std::vector<double> m_reducidoTamano;
+    std::vector<double> m_reducidoLiterales;
     Multiplicadores m_multiplicadores{};
+    struct Clave {
+        Pares pendientes;
+        UINT tras;
+        UINT resto;
+        bool operator==(const Clave& o) const {
+            return tras == o.tras && resto == o.resto && pendientes.Equals(o.pendientes);
+        }
+    };
+    struct HashClave {
+        std::size_t operator()(const Clave& c) const {
+            return c.pendientes.Hash() ^ (std::size_t{c.tras} << 20) ^ c.resto;
+        }
+    };
+    std::unordered_map<Clave, bool, HashClave> m_memoria;
     std::vector<UINT> m_seleccion;
     std::vector<std::vector<UINT>> m_cubiertas;
 };
