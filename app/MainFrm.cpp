@@ -1,7 +1,9 @@
 #include "app/MainFrm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -173,6 +175,7 @@ CMainFrame::~CMainFrame() {
     // The document windows close while the frame is half gone: no more menu updates.
     disconnect(m_pArea, nullptr, this, nullptr);
     disconnect(m_pBarraHerramientas, nullptr, nullptr, nullptr);
+    qApp->removeEventFilter(this);
 }
 
 QAction* CMainFrame::MakeAction(int id, const QString& caption) {
@@ -438,17 +441,44 @@ void CMainFrame::CreateStatusBar() {
     m_pMensaje = new QLabel(Cadena(AFX_IDS_IDLEMESSAGE), barra);
     m_pMensaje->setObjectName(QStringLiteral("mensaje"));
     barra->addWidget(m_pMensaje, 1);
-    // Qt cannot tell the state of the lock keys on every Linux desktop, so the
-    // panes show their names greyed.
     for (const int id : {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL}) {
         auto* panel = new QLabel(Cadena(id), barra);
         panel->setObjectName(ObjectNameFor(id));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(Qt::AlignCenter);
         panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(QStringLiteral("DESP")) + 8);
-        panel->setEnabled(false);
         barra->addPermanentWidget(panel);
     }
+    // The state is looked at again whenever a lock key is let go, and when the
+    // program comes back to the front (a key may have changed meanwhile).
+    qApp->installEventFilter(this);
+    UpdateIndicators();
+}
+
+void CMainFrame::UpdateIndicators() {
+    const std::pair<int, CLockKeys::Tecla> paneles[] = {
+        {ID_INDICATOR_CAPS, CLockKeys::Mayusculas},
+        {ID_INDICATOR_NUM, CLockKeys::Numerico},
+        {ID_INDICATOR_SCRL, CLockKeys::Desplazamiento}};
+    for (const auto& [id, tecla] : paneles) {
+        auto* panel = statusBar()->findChild<QLabel*>(ObjectNameFor(id));
+        const std::optional<bool> estado = m_teclas.State(tecla);
+        // Unknown: the name greyed. Known: the name when on, nothing when off.
+        panel->setEnabled(estado.has_value());
+        panel->setText(!estado.has_value() || *estado ? Cadena(id) : QString());
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease) {
+        const int tecla = static_cast<QKeyEvent*>(event)->key();
+        if (tecla == Qt::Key_CapsLock || tecla == Qt::Key_NumLock || tecla == Qt::Key_ScrollLock) {
+            UpdateIndicators();
+        }
+    } else if (event->type() == QEvent::ApplicationStateChange && watched == qApp) {
+        UpdateIndicators();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::CreateAccelerators() {

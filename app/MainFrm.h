@@ -11,6 +11,8 @@
 #include <QMainWindow>
 #include <map>
 
+#include "app/LockKeys.h"
+
 class CChildFrame;
 class CTarnovelApp;
 class CTarnovelDoc;
@@ -45,8 +47,14 @@ public:
 
     static QString ObjectNameFor(int id) { return QStringLiteral("id%1").arg(id); }
 
+    // Shows the lock keys' state in the MAY, NUM and DESP panes.
+    void UpdateIndicators();
+    // Where the keyboard LEDs are read (tests point it elsewhere).
+    void SetLockKeys(CLockKeys teclas) { m_teclas = std::move(teclas); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAction* MakeAction(int id, const QString& caption);
@@ -77,4 +85,5 @@ private:
     QMenu* m_pArchivoDoc = nullptr;
     QMenu* m_pVentana = nullptr;
     bool m_bMenuDocumento = true;
+    CLockKeys m_teclas;
 };

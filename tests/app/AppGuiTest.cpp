@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QWhatsThis>
 
 #include "app/ChildFrm.h"
+#include "app/LockKeys.h"
 #include "app/MainFrm.h"
 #include "app/RecentFileList.h"
 #include "app/Tarnovel.h"
@@ -188,12 +190,39 @@ TEST_F(AppTest, StartsWithTheMenuWithoutDocumentAndNoDocument) {
     auto* mensaje = Frame().statusBar()->findChild<QLabel*>(QStringLiteral("mensaje"));
     ASSERT_NE(mensaje, nullptr);
     EXPECT_EQ(mensaje->text(), QStringLiteral("Para obtener ayuda presione F1"));
-    QStringList paneles;
+}
+
+TEST_F(AppTest, LockKeyPanesShowTheKeyboardLeds) {
+    // A keyboard whose caps lock is lit and num lock dark, and no scroll lock LED.
+    const auto led = [&](const QString& nombre, const char* brillo) {
+        ASSERT_TRUE(QDir(m_carpeta.path()).mkpath(QStringLiteral("leds/") + nombre));
+        QFile f(Ruta(QStringLiteral("leds/%1/brightness").arg(nombre)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(brillo);
+    };
+    led(QStringLiteral("input3::capslock"), "1\n");
+    led(QStringLiteral("input3::numlock"), "0\n");
+    led(QStringLiteral("input7::numlock"), "0\n");
+    Frame().SetLockKeys(CLockKeys(Ruta(QStringLiteral("leds"))));
+    Frame().UpdateIndicators();
+    QStringList textos;
+    QList<bool> conocidos;
     for (const int id : {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL}) {
-        paneles << Frame().statusBar()->findChild<QLabel*>(CMainFrame::ObjectNameFor(id))->text();
+        auto* panel = Frame().statusBar()->findChild<QLabel*>(CMainFrame::ObjectNameFor(id));
+        textos << panel->text();
+        conocidos << panel->isEnabled();
     }
-    EXPECT_EQ(paneles,
-              (QStringList{QStringLiteral("MAY"), QStringLiteral("NUM"), QStringLiteral("DESP")}));
+    EXPECT_EQ(textos, (QStringList{QStringLiteral("MAY"), QString(), QStringLiteral("DESP")}));
+    EXPECT_EQ(conocidos, (QList<bool>{true, true, false})) << "an unknown state is greyed";
+
+    // A second keyboard with num lock lit turns NUM on after the next key.
+    led(QStringLiteral("input7::numlock"), "1\n");
+    Key(QKeyCombination(Qt::Key_NumLock));
+    EXPECT_EQ(Frame()
+                  .statusBar()
+                  ->findChild<QLabel*>(CMainFrame::ObjectNameFor(ID_INDICATOR_NUM))
+                  ->text(),
+              QStringLiteral("NUM"));
 }
 
 TEST_F(AppTest, ToolBarHasItsEighteenButtonsInOrderAndDocumentOnesAreDisabled) {
