@@ -73,12 +73,18 @@ bool CTarnovelView::PrintReport(QPrinter& printer) {
         AfxMessageBox("Imposible iniciar la impresión.");
         return false;
     }
+    DrawPage(m_sistema, painter, printer);
+    return painter.end();
+}
+
+void CTarnovelView::DrawPage(CSistema& sistema, QPainter& painter, const QPaintDevice& device) {
     // The page origin is the corner of the printable area, as on the printers
     // the report was laid out for; only the scale changes.
-    painter.scale(static_cast<double>(printer.logicalDpiX()) / kPixelesPorPulgada,
-                  static_cast<double>(printer.logicalDpiY()) / kPixelesPorPulgada);
-    Draw(m_sistema, painter, true);
-    return painter.end();
+    painter.save();
+    painter.scale(static_cast<double>(device.logicalDpiX()) / kPixelesPorPulgada,
+                  static_cast<double>(device.logicalDpiY()) / kPixelesPorPulgada);
+    Draw(sistema, painter, true);
+    painter.restore();
 }
 
 bool CTarnovelView::OnFilePrint(QPrinter& printer) {

@@ -12,6 +12,8 @@
 #include "platform/DC.h"
 
 class CSistema;
+class QPaintDevice;
+class QPainter;
 class QPrinter;
 
 class CTarnovelView : public QAbstractScrollArea {
@@ -34,6 +36,9 @@ public:
     void OnFilePrintPreview(QPrinter& printer);
     // Prints the page without asking. false when the printer could not start.
     bool PrintReport(QPrinter& printer);
+    // Draws the report on a page of the device at screen scale: one report
+    // pixel is 1/96 inch, whatever the device's resolution.
+    static void DrawPage(CSistema& sistema, QPainter& painter, const QPaintDevice& device);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
