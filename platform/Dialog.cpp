@@ -39,7 +39,12 @@ int CDialog::DoModal() {
         setParent(QApplication::activeWindow(), windowFlags());
     }
     OnInitDialog();
-    return exec();
+    const int resultado = exec();
+    // The owner takes the keyboard back, also where no window manager gives it.
+    if (QWidget* dueno = parentWidget()) {
+        dueno->window()->activateWindow();
+    }
+    return resultado;
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
