@@ -37,14 +37,15 @@ std::vector<std::vector<UINT>> CBuscadorCubiertas::Buscar(UINT nPares, std::span
     // The covers do not change when dominated pairs are dropped, so the walk in
     // enumeration order can start from fewer pairs.
     buscador.QuitarParesDominados(todos, buscador.m_todos);
+    Candidatos testigo;
     const UINT optimo =
-        buscador.Resolver(todos, buscador.m_todos, buscador.Voraz(todos), false, nullptr);
+        buscador.Resolver(todos, buscador.m_todos, buscador.Voraz(todos), false, nullptr, &testigo);
     if (optimo == kInfinito) {
         return {};
     }
     buscador.PrepararMultiplicadores(todos, optimo);
     buscador.m_maxCubiertas = todasSoluciones ? maxCubiertas : 1;
-    buscador.Enumerar(0, todos, optimo, Fijados{});
+    buscador.Enumerar(0, todos, optimo, Fijados{}, testigo);
     return std::move(buscador.m_cubiertas);
 }
 
@@ -71,8 +72,8 @@ CBuscadorCubiertas::CBuscadorCubiertas(UINT nPares, std::span<const Pares> cubre
     m_seleccion.reserve(m_nCandidatos);
 }
 
-bool CBuscadorCubiertas::Forzar(Pares& pendientes, Candidatos& permitidos, UINT& fijo,
-                                Filas& filas) const {
+bool CBuscadorCubiertas::Forzar(Pares& pendientes, Candidatos& permitidos, UINT& fijo, Filas& filas,
+                                Candidatos& tomados) const {
     // A pair with a single candidate left forces it. Taking it removes only pairs
     // that it covers, so the counts of the pairs kept stay right in one pass.
     bool posible = true;
@@ -91,6 +92,7 @@ bool CBuscadorCubiertas::Forzar(Pares& pendientes, Candidatos& permitidos, UINT&
             fijo += m_peso[j];
             pendientes.Quitar(m_cubre[j]);
             permitidos.Reset(j);
+            tomados.Set(j);
         } else {
             filas.clave[filas.n++] = (n << 16) | p;
         }
@@ -201,8 +203,10 @@ bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes,
 }
 
 UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT limite,
-                                  bool primera, const Multiplicadores* previos) const {
+                                  bool primera, const Multiplicadores* previos,
+                                  Candidatos* elegidos) const {
     UINT fijo = 0;
+    Candidatos tomados;
     Filas filas;
     Independientes independientes;
     UINT cota = 0;
@@ -211,10 +215,11 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
     // Reduce until nothing changes; the cheap bound first, before the dearer
     // dominance tests.
     for (;;) {
-        if (!Forzar(pendientes, permitidos, fijo, filas) || fijo > limite) {
+        if (!Forzar(pendientes, permitidos, fijo, filas, tomados) || fijo > limite) {
             return kInfinito;
         }
         if (pendientes.None()) {
+            *elegidos = tomados;
             return fijo;
         }
         cota = fijo + CotaInferior(pendientes, permitidos, filas, independientes);
@@ -235,7 +240,7 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
             IniciarMultiplicadores(u, previos, independientes);
         }
         bool cambio = false;
-        if (!AcotarLagrange(pendientes, permitidos, fijo, limite, u, cambio,
+        if (!AcotarLagrange(pendientes, permitidos, fijo, limite, u, cambio, tomados,
                             previos == nullptr ? kPasosRaiz : kPasos)) {
             return kInfinito;
         }
@@ -253,13 +258,22 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
         if (fijo + cotaOtras > limite) {
             return kInfinito;
         }
-        const UINT costeParte = Resolver(parte, permitidos, limite - fijo - cotaOtras, false, &u);
+        Candidatos deParte;
+        const UINT costeParte =
+            Resolver(parte, permitidos, limite - fijo - cotaOtras, false, &u, &deParte);
         if (costeParte == kInfinito) {
             return kInfinito;
         }
+        Candidatos deOtras;
         const UINT costeOtras =
-            Resolver(otras, permitidos, limite - fijo - costeParte, primera, &u);
-        return costeOtras == kInfinito ? kInfinito : fijo + costeParte + costeOtras;
+            Resolver(otras, permitidos, limite - fijo - costeParte, primera, &u, &deOtras);
+        if (costeOtras == kInfinito) {
+            return kInfinito;
+        }
+        *elegidos = tomados;
+        *elegidos |= deParte;
+        *elegidos |= deOtras;
+        return fijo + costeParte + costeOtras;
     }
     // Branch on the pair with the fewest candidates; the candidates that cover the
     // most first, so that a cover (and a tight limit) comes early.
@@ -279,11 +293,16 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
         }
         Pares resto = pendientes;
         resto.Quitar(m_cubre[j]);
-        const UINT sub = Resolver(resto, permitidos, limite - fijo - m_peso[j], primera, &u);
+        Candidatos deResto;
+        const UINT sub =
+            Resolver(resto, permitidos, limite - fijo - m_peso[j], primera, &u, &deResto);
         if (sub == kInfinito) {
             continue;
         }
         mejor = fijo + m_peso[j] + sub;
+        *elegidos = tomados;
+        *elegidos |= deResto;
+        elegidos->Set(j);
         if (primera || mejor == cota) {
             break;
         }
@@ -398,7 +417,7 @@ void CBuscadorCubiertas::IniciarMultiplicadores(Multiplicadores& u, const Multip
 
 bool CBuscadorCubiertas::AcotarLagrange(Pares& pendientes, Candidatos& permitidos, UINT& fijo,
                                         UINT limite, Multiplicadores& u, bool& cambio,
-                                        int pasos) const {
+                                        Candidatos& tomados, int pasos) const {
     Tabla& t = ConstruirTabla(pendientes, permitidos);
     // The number of candidates and their literals are bounded apart: a single
     // bound of the weights would let a fractional count hide every literal.
@@ -436,6 +455,7 @@ bool CBuscadorCubiertas::AcotarLagrange(Pares& pendientes, Candidatos& permitido
             permitidos.Reset(j);
             fijo += m_peso[j];
             pendientes.Quitar(m_cubre[j]);
+            tomados.Set(j);
             cambio = true;
         }
     }
@@ -558,12 +578,15 @@ UINT CBuscadorCubiertas::Cota(const Pares& pendientes, const Candidatos& permiti
     return CotaInferior(pendientes, permitidos, filas, independientes);
 }
 
-void CBuscadorCubiertas::Enumerar(UINT desde, const Pares& pendientes, UINT resto,
-                                  Fijados fijados) {
+void CBuscadorCubiertas::Enumerar(UINT desde, const Pares& pendientes, UINT resto, Fijados fijados,
+                                  Candidatos testigo) {
     // Every pair still open must be covered from here on, so no position past the
     // last candidate of any of them can start the rest of a cover.
     UINT hasta = m_nCandidatos - 1;
     pendientes.ForEach([&](UINT p) { hasta = std::min(hasta, m_ultimo[p]); });
+    // `testigo` is a known completion from `desde` on: its first candidate needs
+    // no search of its own, only the ones before it do.
+    UINT conocido = testigo.None() ? kInfinito : testigo.First();
     for (UINT i = desde; i <= hasta && m_cubiertas.size() < m_maxCubiertas; ++i) {
         // The candidates before i are left out from here on.
         if (i > desde) {
@@ -582,34 +605,49 @@ void CBuscadorCubiertas::Enumerar(UINT desde, const Pares& pendientes, UINT rest
         quedan.Quitar(m_cubre[i]);
         const UINT queda = resto - m_peso[i];
         m_seleccion.push_back(i);
+        Candidatos testigoHijo;
+        bool sigue = false;
         if (quedan.None()) {
             if (queda == 0) {
                 m_cubiertas.push_back(m_seleccion);
             }
-        } else if (queda > 0 && Completable(quedan, i, queda)) {
-            Enumerar(i + 1, quedan, queda, conI);
+        } else if (queda > 0 && i == conocido) {
+            testigoHijo = testigo;
+            testigoHijo.Reset(i);
+            sigue = true;
+        } else if (queda > 0) {
+            sigue = Completable(quedan, i, queda, testigoHijo);
+        }
+        if (sigue) {
+            Enumerar(i + 1, quedan, queda, conI, testigoHijo);
             // After the covers that go on with i, one test tells whether any goes
-            // on with a later candidate at all.
+            // on with a later candidate at all, and gives one when there is.
             if (m_cubiertas.size() < m_maxCubiertas && i < hasta &&
-                (Excede(Dejando(fijados, i)) || !Completable(pendientes, i, resto))) {
+                (Excede(Dejando(fijados, i)) || !Completable(pendientes, i, resto, testigo))) {
                 m_seleccion.pop_back();
                 return;
             }
+            conocido = testigo.First();
+        }
+        if (i >= conocido) {
+            conocido = kInfinito;
         }
         m_seleccion.pop_back();
     }
 }
 
-bool CBuscadorCubiertas::Completable(const Pares& pendientes, UINT tras, UINT resto) {
+bool CBuscadorCubiertas::Completable(const Pares& pendientes, UINT tras, UINT resto,
+                                     Candidatos& testigo) {
     // Different beginnings often leave the same pairs open at the same point.
     const Clave clave{pendientes, tras, resto};
     if (const auto visto = m_memoria.find(clave); visto != m_memoria.end()) {
-        return visto->second;
+        testigo = visto->second.testigo;
+        return visto->second.completable;
     }
     Candidatos despues = m_todos;
     despues.QuitarHasta(tras);
     const bool completable =
-        Resolver(pendientes, despues, resto, true, &m_multiplicadores) != kInfinito;
-    m_memoria.emplace(clave, completable);
+        Resolver(pendientes, despues, resto, true, &m_multiplicadores, &testigo) != kInfinito;
+    m_memoria.emplace(clave, Completado{completable, testigo});
     return completable;
 }

@@ -162,8 +162,9 @@ private:
         std::array<double, kMaxPares> tamano;
         std::array<double, kMaxPares> literales;
     };
+    // The candidates of the cover found go to `elegidos`.
     UINT Resolver(Pares pendientes, Candidatos permitidos, UINT limite, bool primera,
-                  const Multiplicadores* previos) const;
+                  const Multiplicadores* previos, Candidatos* elegidos) const;
     UINT Voraz(const Pares& todos) const;
     void PrepararMultiplicadores(const Pares& todos, UINT optimo);
     void IniciarMultiplicadores(Multiplicadores& u, const Multiplicadores* previos,
@@ -172,7 +173,7 @@ private:
     // Candidates it shows out of or into every cover within the limit are settled
     // (`cambio`).
     bool AcotarLagrange(Pares& pendientes, Candidatos& permitidos, UINT& fijo, UINT limite,
-                        Multiplicadores& u, bool& cambio, int pasos) const;
+                        Multiplicadores& u, bool& cambio, Candidatos& tomados, int pasos) const;
     static UINT Redondear(double cota);
     // Raises the bound by subgradient steps towards `objetivo`; leaves u at the
     // best prices and `reducido` at the candidates' reduced costs under them.
@@ -182,7 +183,8 @@ private:
                          std::array<double, kMaxCandidatos>& reducido) const;
     // Takes the candidates that some pair cannot do without and lists the other
     // pairs by their count of candidates; false when some pair has none left.
-    bool Forzar(Pares& pendientes, Candidatos& permitidos, UINT& fijo, Filas& filas) const;
+    bool Forzar(Pares& pendientes, Candidatos& permitidos, UINT& fijo, Filas& filas,
+                Candidatos& tomados) const;
     // Drops the pairs whose candidates include all those of another pair: covering
     // that one covers them. The covers stay the same.
     bool QuitarParesDominados(Pares& pendientes, const Candidatos& permitidos) const;
@@ -209,9 +211,11 @@ private:
     bool Excede(const Fijados& fijados) const;
     Fijados Tomando(Fijados f, UINT j) const;
     Fijados Dejando(Fijados f, UINT j) const;
-    void Enumerar(UINT desde, const Pares& pendientes, UINT resto, Fijados fijados);
-    // Whether the candidates after `tras` can cover the pairs at cost `resto`.
-    bool Completable(const Pares& pendientes, UINT tras, UINT resto);
+    void Enumerar(UINT desde, const Pares& pendientes, UINT resto, Fijados fijados,
+                  Candidatos testigo);
+    // Whether the candidates after `tras` can cover the pairs at cost `resto`; such
+    // a completion goes to `testigo`.
+    bool Completable(const Pares& pendientes, UINT tras, UINT resto, Candidatos& testigo);
 
     UINT m_nPares;
     UINT m_nCandidatos;
@@ -254,7 +258,11 @@ private:
             return c.pendientes.Hash() ^ (std::size_t{c.tras} << 20) ^ c.resto;
         }
     };
-    std::unordered_map<Clave, bool, HashClave> m_memoria;
+    struct Completado {
+        bool completable;
+        Candidatos testigo;
+    };
+    std::unordered_map<Clave, Completado, HashClave> m_memoria;
     std::vector<UINT> m_seleccion;
     std::vector<std::vector<UINT>> m_cubiertas;
 };
