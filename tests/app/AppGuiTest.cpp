@@ -427,6 +427,10 @@ struct CasoArchivo {
     const char* mensaje;                                   // "" for a good file
 };
 
+void PrintTo(const CasoArchivo& caso, std::ostream* os) {
+    *os << caso.nombre;
+}
+
 class AppFileTest : public AppTest, public ::testing::WithParamInterface<CasoArchivo> {};
 
 TEST_P(AppFileTest, RefusesWhatCannotBeReadAndLeavesNoWindow) {

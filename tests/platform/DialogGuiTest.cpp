@@ -72,6 +72,10 @@ struct CasoNumero {
     const char* mensaje;  // "" when none
 };
 
+void PrintTo(const CasoNumero& caso, std::ostream* os) {
+    *os << '"' << caso.funciones << "\" / \"" << caso.variables << '"';
+}
+
 class DialogExchangeTest : public ::testing::TestWithParam<CasoNumero> {};
 
 TEST_P(DialogExchangeTest, ValidatesFunctionsBeforeVariablesAndStaysOpenOnError) {

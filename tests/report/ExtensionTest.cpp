@@ -40,6 +40,10 @@ struct Caso {
     CSize esperado;
 };
 
+void PrintTo(const Caso& caso, std::ostream* os) {
+    *os << caso.nombre;
+}
+
 class ExtensionTest : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(ExtensionTest, EstimatesTheReportSize) {
