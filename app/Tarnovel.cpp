@@ -43,6 +43,9 @@ CTarnovelApp::~CTarnovelApp() {
 bool CTarnovelApp::InitInstance(const QStringList& arguments) {
     // The command line is read but nothing on it is acted upon.
     (void)arguments;
+    // The title of the message boxes. Not the display name, which Qt would
+    // append to every window's title.
+    QApplication::setApplicationName(Cadena(res::IDS_APP_TITLE));
     m_pRecientes->ReadList();
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
     m_pMainFrame->UpdateRecentFiles();

@@ -8,8 +8,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarnovel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarnovel"));
     // The framework's own dialogs and buttons in Spanish, whatever the desktop's
     // language.
     QLocale::setDefault(QLocale(QLocale::Spanish));

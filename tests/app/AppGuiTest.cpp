@@ -71,12 +71,19 @@ CModales::Paso Archivo(const QString& path, QString* titulo = nullptr) {
     };
 }
 
-CModales::Paso Respuesta(QMessageBox::StandardButton boton, QString* texto = nullptr) {
+CModales::Paso Respuesta(QMessageBox::StandardButton boton, QString* texto = nullptr,
+                         QStringList* botones = nullptr) {
     return [=](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr) << modal->metaObject()->className();
         if (texto != nullptr) {
             *texto = box->text();
+        }
+        if (botones != nullptr) {
+            for (QAbstractButton* b : box->buttons()) {
+                *botones << b->text();
+            }
+            *botones << box->windowTitle();
         }
         box->button(boton)->click();
     };
@@ -520,9 +527,14 @@ TEST_F(AppTest, ModifiedDocumentAsksBeforeClosing) {
     doc->SetModifiedFlag(true);
     QString pregunta;
     CModales m;
-    m.Luego(Respuesta(QMessageBox::Cancel, &pregunta));
+    QStringList botones;
+    m.Luego(Respuesta(QMessageBox::Cancel, &pregunta, &botones));
     Run(m, [&] { Trigger(ID_FILE_CLOSE); });
     EXPECT_EQ(pregunta, QStringLiteral("¿Guardar cambios a Tarnovel1?"));
+    botones.sort();
+    EXPECT_EQ(botones, (QStringList{QStringLiteral("&No"), QStringLiteral("&Sí"),
+                                    QStringLiteral("Cancelar"), QStringLiteral("Tarnovel")}))
+        << "buttons in Spanish, title of the program";
     EXPECT_EQ(m_app.GetDocuments().size(), 1u) << "cancel keeps the document";
     EXPECT_EQ(Windows(), 1u);
 
