@@ -92,7 +92,6 @@ bool CTarnovelDoc::OnOpenDocument(const QString& path) {
     SetPathName(path);
     SetModifiedFlag(false);
     m_sistema.RebuildAfterLoad();
-    emit PathUsed(path);
     return true;
 }
 

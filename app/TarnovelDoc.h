@@ -88,7 +88,7 @@ public:
 signals:
     void TitleChanged();
     void ModifiedChanged(bool modified);
-    // A file was opened or saved under this path (the recent-file list).
+    // The document was saved under a new path (the recent-file list).
     void PathUsed(const QString& path);
     void ViewsChanged();
 

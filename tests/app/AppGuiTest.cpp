@@ -512,6 +512,20 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.nombre);
     });
 
+TEST_F(AppTest, FailedSaveKeepsTheDocumentModifiedAndUntitled) {
+    CTarnovelDoc* doc = NewDocument("2", "1");
+    doc->SetModifiedFlag(true);
+    const QString ruta = Ruta(QStringLiteral("no/existe/archivo"));
+    CModales m;
+    m.Luego(Archivo(ruta));
+    Run(m, [&] { Trigger(ID_FILE_SAVE); });
+    EXPECT_EQ(m_mensajes.Messages(), Mensajes{"Imposible guardar documento."});
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(doc->GetTitle(), QStringLiteral("Tarnovel1"));
+    EXPECT_TRUE(doc->GetPathName().isEmpty());
+    EXPECT_FALSE(QFile::exists(ruta));
+}
+
 TEST_F(AppTest, EmptyFileOpensAsASystemOfOneVariable) {
     WriteFile(Ruta(QStringLiteral("vacio")), {});
     CTarnovelDoc* doc = m_app.OpenDocumentFile(Ruta(QStringLiteral("vacio")));
