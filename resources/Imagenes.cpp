@@ -165,19 +165,19 @@ void MapaK(QPainter& p) {
 }
 
 void Puerto(QPainter& p) {
+    // A plug: two pins, the grey body and the cable leaving it.
     p.setPen(Qt::black);
-    p.setBrush(QColor(192, 192, 192));
-    QPolygon ficha;
-    ficha << QPoint(1, 3) << QPoint(10, 3) << QPoint(9, 10) << QPoint(2, 10);
-    p.drawPolygon(ficha);
-    p.setPen(QColor(255, 255, 0));
-    for (int x = 3; x <= 8; x += 2) {
-        p.drawPoint(x, 5);
-        p.drawPoint(x, 8);
-    }
-    p.setPen(QPen(QColor(0, 0, 0), 2));
-    p.drawLine(5, 10, 5, 12);
-    p.drawLine(5, 12, 14, 12);
+    p.setBrush(QColor(255, 255, 0));
+    p.drawRect(0, 4, 4, 1);
+    p.drawRect(0, 9, 4, 1);
+    p.setBrush(QColor(160, 160, 160));
+    QPolygon cuerpo;
+    cuerpo << QPoint(4, 2) << QPoint(9, 2) << QPoint(11, 5) << QPoint(11, 8) << QPoint(9, 11)
+           << QPoint(4, 11);
+    p.drawPolygon(cuerpo);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawLine(12, 7, 14, 7);
+    p.drawLine(14, 7, 14, 14);
 }
 
 void Compuerta(QPainter& p, const QPointF& origen, double escala) {
