@@ -38,8 +38,7 @@ std::vector<std::vector<UINT>> CBuscadorCubiertas::Buscar(UINT nPares, std::span
     // enumeration order can start from fewer pairs.
     buscador.QuitarParesDominados(todos, buscador.m_todos);
     Candidatos testigo;
-    const UINT optimo =
-        buscador.Resolver(todos, buscador.m_todos, buscador.Voraz(todos), false, nullptr, &testigo);
+    const UINT optimo = buscador.Optimo(todos, testigo);
     if (optimo == kInfinito) {
         return {};
     }
@@ -309,6 +308,23 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
         limite = mejor - 1;
     }
     return mejor;
+}
+
+UINT CBuscadorCubiertas::Optimo(const Pares& todos, Candidatos& testigo) const {
+    UINT limite = Voraz(todos);
+    if (m_conLiterales) {
+        // The least number of candidates first: with it known, every bound of the
+        // search with literals starts from the right count.
+        CBuscadorCubiertas contando(m_nPares, m_cubre, m_literales, false);
+        const UINT tamano =
+            contando.Resolver(todos, m_todos, limite / kPesoCandidato, false, nullptr, &testigo);
+        if (tamano == kInfinito) {
+            return kInfinito;
+        }
+        limite = 0;
+        testigo.ForEach([&](UINT j) { limite += m_peso[j]; });
+    }
+    return Resolver(todos, m_todos, limite, false, nullptr, &testigo);
 }
 
 UINT CBuscadorCubiertas::Voraz(const Pares& todos) const {

@@ -165,6 +165,8 @@ private:
     // The candidates of the cover found go to `elegidos`.
     UINT Resolver(Pares pendientes, Candidatos permitidos, UINT limite, bool primera,
                   const Multiplicadores* previos, Candidatos* elegidos) const;
+    // The least cost of covering all pairs, and such a cover.
+    UINT Optimo(const Pares& todos, Candidatos& testigo) const;
     UINT Voraz(const Pares& todos) const;
     void PrepararMultiplicadores(const Pares& todos, UINT optimo);
     void IniciarMultiplicadores(Multiplicadores& u, const Multiplicadores* previos,
