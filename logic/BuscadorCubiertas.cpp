@@ -52,13 +52,18 @@ CBuscadorCubiertas::CBuscadorCubiertas(UINT nPares, std::span<const Pares> cubre
                                        std::span<const UINT> literales, bool todasSoluciones)
     : m_nPares(nPares),
       m_nCandidatos(static_cast<UINT>(cubre.size())),
-      m_cubre(cubre),
+      m_cubre(cubre.begin(), cubre.end()),
       m_conLiterales(todasSoluciones),
       m_peso(cubre.size()),
       m_literales(literales.begin(), literales.end()),
-      m_candidatosDe(nPares),
+      m_candidatosDe(nPares + 1),
       m_ultimo(nPares, 0) {
+    Pares propios;
+    for (UINT p = 0; p < m_nPares; ++p) {
+        propios.Set(p);
+    }
     for (UINT i = 0; i < m_nCandidatos; ++i) {
+        m_cubre[i] &= propios;
         m_peso[i] = todasSoluciones ? kPesoCandidato + literales[i] : 1;
         m_todos.Set(i);
         m_cubre[i].ForEach([&](UINT p) {
@@ -596,60 +601,100 @@ UINT CBuscadorCubiertas::Cota(const Pares& pendientes, const Candidatos& permiti
 
 void CBuscadorCubiertas::Enumerar(UINT desde, const Pares& pendientes, UINT resto, Fijados fijados,
                                   Candidatos testigo) {
-    // Every pair still open must be covered from here on, so no position past the
-    // last candidate of any of them can start the rest of a cover.
-    UINT hasta = m_nCandidatos - 1;
-    pendientes.ForEach([&](UINT p) { hasta = std::min(hasta, m_ultimo[p]); });
-    // `testigo` is a known completion from `desde` on: its first candidate needs
-    // no search of its own, only the ones before it do.
-    UINT conocido = testigo.None() ? kInfinito : testigo.First();
-    for (UINT i = desde; i <= hasta && m_cubiertas.size() < m_maxCubiertas; ++i) {
-        // The candidates before i are left out from here on.
-        if (i > desde) {
-            fijados = Dejando(fijados, i - 1);
-            if (Excede(fijados)) {
-                return;
-            }
-        }
-        // A candidate that adds nothing would be redundant in the finished cover,
-        // and a cover of the least size has no redundant member.
-        const Fijados conI = Tomando(fijados, i);
-        if (m_peso[i] > resto || !m_cubre[i].Intersects(pendientes) || Excede(conI)) {
-            continue;
-        }
+    // `testigo` is a completion from `desde` on. The covers go on with the
+    // candidates that begin some completion, in order: each is found by searching
+    // for a completion that begins before the one known.
+    UINT inicio = desde;
+    while (m_cubiertas.size() < m_maxCubiertas) {
+        const UINT i = Primero(inicio, pendientes, resto, fijados, testigo);
         Pares quedan = pendientes;
         quedan.Quitar(m_cubre[i]);
-        const UINT queda = resto - m_peso[i];
         m_seleccion.push_back(i);
-        Candidatos testigoHijo;
-        bool sigue = false;
         if (quedan.None()) {
-            if (queda == 0) {
-                m_cubiertas.push_back(m_seleccion);
-            }
-        } else if (queda > 0 && i == conocido) {
-            testigoHijo = testigo;
+            m_cubiertas.push_back(m_seleccion);
+        } else {
+            Candidatos testigoHijo = testigo;
             testigoHijo.Reset(i);
-            sigue = true;
-        } else if (queda > 0) {
-            sigue = Completable(quedan, i, queda, testigoHijo);
-        }
-        if (sigue) {
-            Enumerar(i + 1, quedan, queda, conI, testigoHijo);
-            // After the covers that go on with i, one test tells whether any goes
-            // on with a later candidate at all, and gives one when there is.
-            if (m_cubiertas.size() < m_maxCubiertas && i < hasta &&
-                (Excede(Dejando(fijados, i)) || !Completable(pendientes, i, resto, testigo))) {
-                m_seleccion.pop_back();
-                return;
-            }
-            conocido = testigo.First();
-        }
-        if (i >= conocido) {
-            conocido = kInfinito;
+            Enumerar(i + 1, quedan, resto - m_peso[i], Tomando(fijados, i), testigoHijo);
         }
         m_seleccion.pop_back();
+        // The candidates up to i are left out from here on.
+        for (UINT j = inicio; j <= i; ++j) {
+            fijados = Dejando(fijados, j);
+        }
+        inicio = i + 1;
+        if (m_cubiertas.size() >= m_maxCubiertas || Excede(fijados) ||
+            !Completable(pendientes, i, resto, testigo)) {
+            return;
+        }
     }
+}
+
+UINT CBuscadorCubiertas::Primero(UINT inicio, const Pares& pendientes, UINT resto,
+                                 const Fijados& fijados, Candidatos& testigo) {
+    UINT conocido = testigo.First();
+    for (;;) {
+        // The candidates before the known one that could begin a completion: not
+        // redundant, not too dear, not ruled out by the bound.
+        Candidatos antes;
+        for (UINT j = inicio; j < conocido; ++j) {
+            if (m_peso[j] <= resto && m_cubre[j].Intersects(pendientes) &&
+                !Excede(Tomando(fijados, j))) {
+                antes.Set(j);
+            }
+        }
+        if (antes.None()) {
+            return conocido;
+        }
+        Candidatos otro;
+        if (!CompletableCon(pendientes, inicio, antes, resto, otro)) {
+            return conocido;
+        }
+        testigo = otro;
+        conocido = testigo.First();
+    }
+}
+
+bool CBuscadorCubiertas::CompletableCon(const Pares& pendientes, UINT inicio,
+                                        const Candidatos& alguno, UINT resto, Candidatos& testigo) {
+    if (m_nPares == kMaxPares) {
+        // No room for the extra pair: each candidate on its own, in order.
+        bool hay = false;
+        alguno.ForEach([&](UINT j) {
+            if (hay) {
+                return;
+            }
+            Pares quedan = pendientes;
+            quedan.Quitar(m_cubre[j]);
+            const UINT queda = resto - m_peso[j];
+            if (quedan.None()) {
+                hay = queda == 0;
+                testigo = Candidatos{};
+            } else {
+                hay = queda > 0 && Completable(quedan, j, queda, testigo);
+            }
+            if (hay) {
+                testigo.Set(j);
+            }
+        });
+        return hay;
+    }
+    // An extra pair that only the candidates of `alguno` cover makes the search
+    // take one of them.
+    const UINT extra = m_nPares;
+    alguno.ForEach([&](UINT j) { m_cubre[j].Set(extra); });
+    m_candidatosDe[extra] = alguno;
+    Pares conExtra = pendientes;
+    conExtra.Set(extra);
+    Candidatos permitidos = m_todos;
+    if (inicio > 0) {
+        permitidos.QuitarHasta(inicio - 1);
+    }
+    const bool hay =
+        Resolver(conExtra, permitidos, resto, true, &m_multiplicadores, &testigo) != kInfinito;
+    alguno.ForEach([&](UINT j) { m_cubre[j].Reset(extra); });
+    m_candidatosDe[extra] = Candidatos{};
+    return hay;
 }
 
 bool CBuscadorCubiertas::Completable(const Pares& pendientes, UINT tras, UINT resto,

@@ -218,10 +218,19 @@ private:
     // Whether the candidates after `tras` can cover the pairs at cost `resto`; such
     // a completion goes to `testigo`.
     bool Completable(const Pares& pendientes, UINT tras, UINT resto, Candidatos& testigo);
+    // The first candidate from `inicio` on that begins some completion; `testigo`
+    // holds a completion from `inicio` on and ends with one that begins there.
+    UINT Primero(UINT inicio, const Pares& pendientes, UINT resto, const Fijados& fijados,
+                 Candidatos& testigo);
+    // Whether some completion from `inicio` on takes one of `alguno`.
+    bool CompletableCon(const Pares& pendientes, UINT inicio, const Candidatos& alguno, UINT resto,
+                        Candidatos& testigo);
 
     UINT m_nPares;
     UINT m_nCandidatos;
-    std::span<const Pares> m_cubre;
+    // One more pair than the caller's: room for the pair that makes a search take
+    // one of a set of candidates.
+    std::vector<Pares> m_cubre;
     bool m_conLiterales;
     std::vector<UINT> m_peso;
     std::vector<UINT> m_literales;
