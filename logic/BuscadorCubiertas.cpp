@@ -256,28 +256,37 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
     // Parts that share no candidate are solved apart: their least costs add up.
     const Pares parte = Componente(pendientes, permitidos, rama);
     if (!parte.Equals(pendientes)) {
-        Pares otras = pendientes;
-        otras.Quitar(parte);
-        const UINT cotaOtras = Cota(otras, permitidos);
-        if (fijo + cotaOtras > limite) {
-            return kInfinito;
+        // One part after another, each within the limit less the bound of those
+        // still to come; a loop rather than recursion, so that many parts do not
+        // nest deeply.
+        UINT total = fijo;
+        Candidatos todos = tomados;
+        Pares quedan = pendientes;
+        Pares actual = parte;
+        for (;;) {
+            Pares otras = quedan;
+            otras.Quitar(actual);
+            const bool ultima = otras.None();
+            const UINT cotaOtras = ultima ? 0 : Cota(otras, permitidos);
+            if (total + cotaOtras > limite) {
+                return kInfinito;
+            }
+            Candidatos deParte;
+            const UINT coste = Resolver(actual, permitidos, limite - total - cotaOtras,
+                                        ultima && primera, &u, &deParte);
+            if (coste == kInfinito) {
+                return kInfinito;
+            }
+            total += coste;
+            todos |= deParte;
+            if (ultima) {
+                break;
+            }
+            quedan = otras;
+            actual = Componente(quedan, permitidos, quedan.First());
         }
-        Candidatos deParte;
-        const UINT costeParte =
-            Resolver(parte, permitidos, limite - fijo - cotaOtras, false, &u, &deParte);
-        if (costeParte == kInfinito) {
-            return kInfinito;
-        }
-        Candidatos deOtras;
-        const UINT costeOtras =
-            Resolver(otras, permitidos, limite - fijo - costeParte, primera, &u, &deOtras);
-        if (costeOtras == kInfinito) {
-            return kInfinito;
-        }
-        *elegidos = tomados;
-        *elegidos |= deParte;
-        *elegidos |= deOtras;
-        return fijo + costeParte + costeOtras;
+        *elegidos = todos;
+        return total;
     }
     // Branch on the pair with the fewest candidates; the candidates that cover the
     // most first, so that a cover (and a tight limit) comes early.
