@@ -15,7 +15,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
         ->setTextFormat(Qt::PlainText);
     AddStatic(-1, QStringLiteral("Copyright © 2026"), 68, 31, 58, 8);
     AddStatic(-1, QStringLiteral("Tarnovel para Linux"), 68, 42, 69, 8);
-    AddStatic(-1, QStringLiteral("Minimización de funciones lógicas"), 68, 54, 102, 8);
+    AddStatic(-1, QStringLiteral("Consultas: ver README.md"), 68, 54, 102, 8);
 }
 
 bool CAboutDlg::OnInitDialog() {

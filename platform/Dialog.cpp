@@ -38,6 +38,7 @@ int CDialog::DoModal() {
     if (parentWidget() == nullptr && QApplication::activeWindow() != nullptr) {
         setParent(QApplication::activeWindow(), windowFlags());
     }
+    FitStatics();
     OnInitDialog();
     const int resultado = exec();
     // The owner takes the keyboard back, also where no window manager gives it.
@@ -45,6 +46,20 @@ int CDialog::DoModal() {
         dueno->window()->activateWindow();
     }
     return resultado;
+}
+
+void CDialog::FitStatics() {
+    // The substitute font runs a little wider than the templates' one: a
+    // one-line text gets the room it needs instead of losing its last letters.
+    for (QLabel* etiqueta : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (etiqueta->wordWrap() || etiqueta->text().isEmpty()) {
+            continue;
+        }
+        const int ancho = etiqueta->fontMetrics().horizontalAdvance(etiqueta->text());
+        if (ancho > etiqueta->width()) {
+            etiqueta->resize(ancho, etiqueta->height());
+        }
+    }
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {

@@ -104,6 +104,7 @@ protected:
 
 private:
     void PlaceWidget(QWidget* control, int id, int x, int y, int width, int height);
+    void FitStatics();
 
     Estilo m_estilo;
 };
