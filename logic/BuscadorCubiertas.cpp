@@ -56,8 +56,7 @@ CBuscadorCubiertas::CBuscadorCubiertas(UINT nPares, std::span<const Pares> cubre
       m_conLiterales(todasSoluciones),
       m_peso(cubre.size()),
       m_literales(literales.begin(), literales.end()),
-      m_candidatosDe(nPares + 1),
-      m_ultimo(nPares, 0) {
+      m_candidatosDe(nPares + 1) {
     Pares propios;
     for (UINT p = 0; p < m_nPares; ++p) {
         propios.Set(p);
@@ -69,7 +68,6 @@ CBuscadorCubiertas::CBuscadorCubiertas(UINT nPares, std::span<const Pares> cubre
         m_cubre[i].ForEach([&](UINT p) {
             if (p < m_nPares) {
                 m_candidatosDe[p].Set(i);
-                m_ultimo[p] = i;
             }
         });
     }

@@ -9,10 +9,18 @@
 //   - without "all solutions": the first covering combination of the smallest size;
 //   - with it: the covering combinations of the smallest size whose literal count
 //     is the least among them, in enumeration order, the first `maxCubiertas`.
-// It is computed without enumerating: a branch-and-bound over the pairs finds the
-// optimum cost first; then a depth-first walk in enumeration order descends only
-// into partial combinations that the same branch-and-bound proves completable at
-// that cost, so it reaches the covers in the same order and visits no dead branch.
+// It is computed without enumerating. With "all solutions" a candidate weighs a
+// fixed amount larger than any literal sum plus its literals, so that the least
+// weight is the least size first and the least literal count second; without it
+// every candidate weighs 1. A branch-and-bound over the pairs (forced candidates,
+// dominated pairs and candidates dropped, bounds from independent pairs and from
+// Lagrangian prices, independent parts solved apart) finds the least weight and a
+// cover of that weight. Then a walk in enumeration order builds the covers one
+// candidate at a time: the next candidate is the first one that begins some
+// completion of that weight, found by asking the branch-and-bound for a
+// completion that begins before the one known, until there is none. Every
+// partial combination it enters can be completed, so it meets the covers in
+// enumeration order without visiting dead branches.
 
 #include <array>
 #include <bit>
@@ -154,19 +162,21 @@ private:
         std::array<UINT, kMaxPares> minimo;
         UINT primero = 0;
     };
-    // The least cost (at most `limite`) of covering `pendientes` with `permitidos`,
-    // or infinity; with `primera`, the cost of the first cover found within the limit.
     // Prices of the open pairs for the bound of the number of candidates and for
     // the bound of their literals.
     struct Multiplicadores {
         std::array<double, kMaxPares> tamano;
         std::array<double, kMaxPares> literales;
     };
-    // The candidates of the cover found go to `elegidos`.
+    // The least weight (at most `limite`) of covering `pendientes` with
+    // `permitidos`, or infinity; with `primera`, the weight of the first cover found
+    // within the limit. The candidates of that cover go to `elegidos`; `previos`
+    // are prices to start the bounds from.
     UINT Resolver(Pares pendientes, Candidatos permitidos, UINT limite, bool primera,
                   const Multiplicadores* previos, Candidatos* elegidos) const;
     // The least cost of covering all pairs, and such a cover.
     UINT Optimo(const Pares& todos, Candidatos& testigo) const;
+    // The weight of a cover taken greedily: a first limit.
     UINT Voraz(const Pares& todos) const;
     void PrepararMultiplicadores(const Pares& todos, UINT optimo);
     void IniciarMultiplicadores(Multiplicadores& u, const Multiplicadores* previos,
@@ -202,8 +212,6 @@ private:
     UINT Cota(const Pares& pendientes, const Candidatos& permitidos) const;
     // The open pairs linked to `fila` through shared candidates.
     Pares Componente(const Pares& pendientes, const Candidatos& permitidos, UINT fila) const;
-    // Walks the combinations in enumeration order from position `desde`, entering
-    // only those that can still be completed at cost `resto`.
     // What the choices made so far add to the bound of the whole problem: the
     // reduced costs of the candidates taken and of those left out.
     struct Fijados {
@@ -213,6 +221,9 @@ private:
     bool Excede(const Fijados& fijados) const;
     Fijados Tomando(Fijados f, UINT j) const;
     Fijados Dejando(Fijados f, UINT j) const;
+    // Walks the combinations in enumeration order from position `desde`, entering
+    // only those that can be completed at weight `resto`; `testigo` is one such
+    // completion.
     void Enumerar(UINT desde, const Pares& pendientes, UINT resto, Fijados fijados,
                   Candidatos testigo);
     // Whether the candidates after `tras` can cover the pairs at cost `resto`; such
@@ -228,14 +239,12 @@ private:
 
     UINT m_nPares;
     UINT m_nCandidatos;
-    // One more pair than the caller's: room for the pair that makes a search take
-    // one of a set of candidates.
+    // A copy: the pair after the caller's last one is lent to CompletableCon.
     std::vector<Pares> m_cubre;
     bool m_conLiterales;
     std::vector<UINT> m_peso;
     std::vector<UINT> m_literales;
     std::vector<Candidatos> m_candidatosDe;  // per pair
-    std::vector<UINT> m_ultimo;              // per pair: its last candidate
     Candidatos m_todos;
     UINT m_maxCubiertas = 0;
     // Scratch of the Lagrangian bound: the open pairs and, per candidate, its pairs.
@@ -251,11 +260,13 @@ private:
     };
     mutable Tabla m_tabla;
     Tabla& ConstruirTabla(const Pares& pendientes, const Candidatos& permitidos) const;
+    // The bound of the whole problem and its reduced costs, for Excede.
     UINT m_optimo = 0;
     Fijados m_filtro;
     std::vector<double> m_reducidoTamano;
     std::vector<double> m_reducidoLiterales;
     Multiplicadores m_multiplicadores{};
+    // Completions already searched for: the open pairs, the position and the weight.
     struct Clave {
         Pares pendientes;
         UINT tras;

@@ -531,6 +531,32 @@ TEST(CoversOfSixVariables, CoverTheFunctionsAndAgreeBetweenModes) {
     }
 }
 
+// Every term required for every function: 384 pairs, the most the search holds,
+// and six cheapest covers of two opposite literals each. (Processing never gets
+// here: a system without zeros is not processed.)
+TEST(CoversMatchLiteralWalk, EveryPairOfSixFunctionsRequired) {
+    for (bool todas : {false, true}) {
+        auto s = NuevoSistema(6, 6);
+        s->m_bTodasSoluciones = todas;
+        TermList level0;
+        for (UINT t = 0; t < 64; ++t) {
+            s->InsertTermMerge(level0, t, 63, 0);
+        }
+        TermList primos;
+        for (UINT bit = 1; bit < 64; bit <<= 1) {
+            s->InsertUnique(std::make_unique<Termino>(bit, 0u, 63u, 0u), primos);
+            s->InsertUnique(std::make_unique<Termino>(0u, bit, 63u, 0u), primos);
+        }
+        auto covers = std::make_unique<CoverSlots>();
+        auto sub = std::make_unique<SubCoverSlots>();
+        const UINT count = s->FindMinimalCovers(level0.get(), primos.get(), *covers, *sub, 6, 0);
+        EXPECT_EQ(count, todas ? 6u : 1u);
+        EXPECT_EQ(Cubos(*s, (*covers)[0].get()), (Lista{"0-----", "1-----"}));
+        CompararConReferencia(*s, level0.get(), primos.get(), *covers, *sub, count,
+                              s->m_nLineasCubiertas, todas ? "all" : "first");
+    }
+}
+
 TEST(CoverSearchEngine, RefusesProblemsItCannotHold) {
     std::vector<CBuscadorCubiertas::Pares> cubre(1);
     cubre[0].Set(0);
