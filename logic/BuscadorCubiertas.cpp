@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 constexpr UINT kInfinito = std::numeric_limits<UINT>::max();
@@ -286,18 +287,27 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
         *elegidos = todos;
         return total;
     }
-    // Branch on the pair with the fewest candidates; the candidates that cover the
-    // most first, so that a cover (and a tight limit) comes early.
-    std::array<UINT, kMaxCandidatos> orden;
+    // Branch on the pair with the fewest candidates; the candidates the prices
+    // favour most first, so that a cover (and a tight limit) comes early.
+    std::array<double, kMaxCandidatos> atractivo{};
+    if (lagrange > 0) {
+        // The scratch table still holds the last bound's reduced costs.
+        for (UINT c = 0; c < m_tabla.nColumnas; ++c) {
+            atractivo[m_tabla.columna[c]] =
+                m_conLiterales
+                    ? m_tabla.reducidoTamano[c] * kMaxLiterales + m_tabla.reducidoLiterales[c]
+                    : m_tabla.reducidoTamano[c];
+        }
+    }
+    std::array<std::pair<double, UINT>, kMaxCandidatos> orden;
     UINT nOrden = 0;
     (m_candidatosDe[rama] & permitidos).ForEach([&](UINT j) {
-        const UINT cubiertos = (m_cubre[j] & pendientes).Count();
-        orden[nOrden++] = ((kMaxPares - cubiertos) << 20) | (m_peso[j] % kPesoCandidato << 10) | j;
+        orden[nOrden++] = {atractivo[j], j};
     });
     std::sort(orden.begin(), orden.begin() + nOrden);
     UINT mejor = kInfinito;
     for (UINT k = 0; k < nOrden; ++k) {
-        const UINT j = orden[k] & 0x3FF;
+        const UINT j = orden[k].second;
         permitidos.Reset(j);
         if (fijo + m_peso[j] > limite) {
             continue;
