@@ -21,7 +21,7 @@ done
 status=0
 for i in "${!pids[@]}"; do
     if wait "${pids[$i]}"; then
-        echo "${names[$i]}: $(grep -Eo '#[0-9]+ +DONE.*' "$work/${names[$i]}.log" | tail -n1)"
+        echo "${names[$i]}: $(grep -Eo 'Done [0-9]+ runs in [0-9]+ second' "$work/${names[$i]}.log" | tail -n1)"
     else
         echo "${names[$i]} FAILED" >&2
         tail -n 60 "$work/${names[$i]}.log" >&2
