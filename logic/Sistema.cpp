@@ -29,17 +29,18 @@ void CSistema::SetNumVariables(UINT v) {
 
 void CSistema::SetNumFunctions(UINT v) {
     m_nFunciones = v;
+    m_strCaracteristicas = DefaultDescription();
+}
+
+std::string CSistema::DefaultDescription() const {
     if (m_nFunciones == 1) {
-        m_strCaracteristicas =
-            m_nVariables == 1 ? std::string("Sistema con una función de una variable.")
-                              : Format("Sistema con una función de %u variables.", m_nVariables);
-    } else {
-        m_strCaracteristicas =
-            m_nVariables == 1
-                ? Format("Sistema de %u funciones de una variable cada una.", m_nFunciones)
-                : Format("Sistema de %u funciones de %u variables cada una.", m_nFunciones,
-                         m_nVariables);
+        return m_nVariables == 1 ? std::string("Sistema con una función de una variable.")
+                                 : Format("Sistema con una función de %u variables.", m_nVariables);
     }
+    return m_nVariables == 1
+               ? Format("Sistema de %u funciones de una variable cada una.", m_nFunciones)
+               : Format("Sistema de %u funciones de %u variables cada una.", m_nFunciones,
+                        m_nVariables);
 }
 
 void CSistema::SetDescription(std::string text) {

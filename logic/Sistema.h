@@ -40,7 +40,11 @@ public:
     UINT GetNumTerms() const { return m_nTerminos; }
     UINT GetTermMask() const { return m_nMascara; }
     void SetNumVariables(UINT v);
+    // Also writes the default description sentence, which names both numbers.
     void SetNumFunctions(UINT v);
+    // "Sistema de %u funciones de %u variables cada una." and its variants for
+    // one function or one variable.
+    std::string DefaultDescription() const;
     std::string GetDescription() const { return m_strCaracteristicas; }
     void SetDescription(std::string text);
     std::string GetMintermText(int f) const { return m_strMinterminos[f]; }

@@ -13,12 +13,6 @@ std::string Formato(const char* pattern, UINT a) {
     std::snprintf(buffer, sizeof buffer, pattern, a);
     return buffer;
 }
-
-std::string Formato(const char* pattern, UINT a, UINT b) {
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, pattern, a, b);
-    return buffer;
-}
 }  // namespace
 
 void CSistema::DrawReport(CDC& dc) {
@@ -45,18 +39,7 @@ void CSistema::DrawDescription(CDC& dc) {
     if (m_nTerminos <= 1) {
         return;
     }
-    std::string frase;
-    if (m_nFunciones == 1) {
-        frase = m_nVariables == 1
-                    ? std::string("Sistema con una función de una variable.")
-                    : Formato("Sistema con una función de %u variables.", m_nVariables);
-    } else {
-        frase = m_nVariables == 1
-                    ? Formato("Sistema de %u funciones de una variable cada una.", m_nFunciones)
-                    : Formato("Sistema de %u funciones de %u variables cada una.", m_nFunciones,
-                              m_nVariables);
-    }
-    dc.TextOut(m_nPosX, m_nPosY, frase);
+    dc.TextOut(m_nPosX, m_nPosY, DefaultDescription());
     m_nPosY += 30;
 }
 
