@@ -13,9 +13,13 @@ constexpr UINT kPesoCandidato = 1u << 16;
 // Below the rounding error of the bound's sums, above nothing a weight can be.
 constexpr double kHolgura = 1e-6;
 // Subgradient steps of the bound: more at the top of a search, fewer below,
-// where the multipliers come from the level above.
+// where the multipliers come from the level above. Long first steps, halved
+// after a run without gain, reach a tight bound in far fewer nodes than short
+// ones do.
 constexpr int kPasosRaiz = 150;
 constexpr int kPasos = 80;
+constexpr double kPasoInicial = 2.0;
+constexpr int kSinMejoraParaReducir = 5;
 constexpr double kPasoMinimo = 0.1;
 }  // namespace
 
@@ -515,7 +519,7 @@ double CBuscadorCubiertas::Subgradiente(std::array<double, kMaxPares>& u, bool l
     const Tabla& t = m_tabla;
     std::array<double, kMaxPares> mejorU;
     double mejor = -1.0;
-    double paso = 1.0;
+    double paso = kPasoInicial;
     int sinMejora = 0;
     for (int k = 0; k <= pasos; ++k) {
         const double valor = ValorLagrange(u, literales, reducido);
@@ -525,7 +529,7 @@ double CBuscadorCubiertas::Subgradiente(std::array<double, kMaxPares>& u, bool l
                 mejorU[t.par[r]] = u[t.par[r]];
             }
             sinMejora = 0;
-        } else if (++sinMejora == 5) {
+        } else if (++sinMejora == kSinMejoraParaReducir) {
             paso /= 2;
             sinMejora = 0;
         }
