@@ -380,19 +380,21 @@ UINT CBuscadorCubiertas::Voraz(const Pares& todos) const {
 CBuscadorCubiertas::Tabla& CBuscadorCubiertas::ConstruirTabla(const Pares& pendientes,
                                                               const Candidatos& permitidos) const {
     Tabla& t = m_tabla;
+    t.nPares = 0;
+    pendientes.ForEach([&](UINT p) {
+        t.fila[p] = static_cast<std::uint16_t>(t.nPares);
+        t.par[t.nPares++] = static_cast<std::uint16_t>(p);
+    });
     t.nColumnas = 0;
     t.filas.clear();
     permitidos.ForEach([&](UINT j) {
         t.columna[t.nColumnas] = j;
+        t.literales[t.nColumnas] = m_literales[j];
         t.inicio[t.nColumnas] = static_cast<UINT>(t.filas.size());
-        (m_cubre[j] & pendientes).ForEach([&](UINT p) {
-            t.filas.push_back(static_cast<std::uint16_t>(p));
-        });
+        (m_cubre[j] & pendientes).ForEach([&](UINT p) { t.filas.push_back(t.fila[p]); });
         ++t.nColumnas;
     });
     t.inicio[t.nColumnas] = static_cast<UINT>(t.filas.size());
-    t.nPares = 0;
-    pendientes.ForEach([&](UINT p) { t.par[t.nPares++] = static_cast<std::uint16_t>(p); });
     return t;
 }
 
@@ -517,17 +519,24 @@ double CBuscadorCubiertas::Subgradiente(std::array<double, kMaxPares>& u, bool l
     // is taken. The sum of the prices plus those gains bounds every cover from
     // below; subgradient steps raise it towards the target.
     const Tabla& t = m_tabla;
-    std::array<double, kMaxPares> mejorU;
-    double mejor = -1.0;
+    const UINT n = t.nPares;
+    std::array<double, kMaxPares> precio;
+    for (UINT r = 0; r < n; ++r) {
+        precio[r] = u[t.par[r]];
+    }
+    std::array<double, kMaxPares> mejorPrecio;
+    std::copy_n(precio.begin(), n, mejorPrecio.begin());
+    double mejor = std::numeric_limits<double>::lowest();
     double paso = kPasoInicial;
     int sinMejora = 0;
     for (int k = 0; k <= pasos; ++k) {
-        const double valor = ValorLagrange(u, literales, reducido);
+        // The subgradient: 1 less the number of taken candidates of each pair.
+        std::array<int, kMaxPares> gradiente;
+        std::fill_n(gradiente.begin(), n, 1);
+        const double valor = ValorLagrange(precio, literales, reducido, gradiente.data());
         if (valor > mejor + kHolgura) {
             mejor = valor;
-            for (UINT r = 0; r < t.nPares; ++r) {
-                mejorU[t.par[r]] = u[t.par[r]];
-            }
+            std::copy_n(precio.begin(), n, mejorPrecio.begin());
             sinMejora = 0;
         } else if (++sinMejora == kSinMejoraParaReducir) {
             paso /= 2;
@@ -537,53 +546,49 @@ double CBuscadorCubiertas::Subgradiente(std::array<double, kMaxPares>& u, bool l
         if (Redondear(mejor) >= objetivo || k == pasos || paso < kPasoMinimo) {
             break;
         }
-        // The subgradient: 1 less the number of taken candidates of each pair.
-        std::array<int, kMaxPares> gradiente;
-        for (UINT r = 0; r < t.nPares; ++r) {
-            gradiente[t.par[r]] = 1;
-        }
-        for (UINT c = 0; c < t.nColumnas; ++c) {
-            if (reducido[c] < 0) {
-                for (UINT f = t.inicio[c]; f < t.inicio[c + 1]; ++f) {
-                    --gradiente[t.filas[f]];
-                }
-            }
-        }
         double norma = 0;
-        for (UINT r = 0; r < t.nPares; ++r) {
-            norma += static_cast<double>(gradiente[t.par[r]] * gradiente[t.par[r]]);
+        for (UINT r = 0; r < n; ++r) {
+            norma += static_cast<double>(gradiente[r] * gradiente[r]);
         }
         if (norma == 0) {
             break;
         }
         const double salto = paso * (objetivo - valor) / norma;
-        for (UINT r = 0; r < t.nPares; ++r) {
-            const UINT p = t.par[r];
-            u[p] = std::max(0.0, u[p] + salto * gradiente[p]);
+        for (UINT r = 0; r < n; ++r) {
+            precio[r] = std::max(0.0, precio[r] + salto * gradiente[r]);
         }
     }
-    for (UINT r = 0; r < t.nPares; ++r) {
-        u[t.par[r]] = mejorU[t.par[r]];
+    for (UINT r = 0; r < n; ++r) {
+        u[t.par[r]] = mejorPrecio[r];
     }
-    ValorLagrange(u, literales, reducido);
+    ValorLagrange(mejorPrecio, literales, reducido, nullptr);
     return mejor;
 }
 
 double CBuscadorCubiertas::ValorLagrange(const std::array<double, kMaxPares>& u, bool literales,
-                                         std::array<double, kMaxCandidatos>& reducido) const {
+                                         std::array<double, kMaxCandidatos>& reducido,
+                                         int* gradiente) const {
     const Tabla& t = m_tabla;
+    const std::uint16_t* filas = t.filas.data();
     double valor = 0;
     for (UINT r = 0; r < t.nPares; ++r) {
-        valor += u[t.par[r]];
+        valor += u[r];
     }
     for (UINT c = 0; c < t.nColumnas; ++c) {
-        double r = literales ? m_literales[t.columna[c]] : 1.0;
-        for (UINT f = t.inicio[c]; f < t.inicio[c + 1]; ++f) {
-            r -= u[t.filas[f]];
+        double r = literales ? t.literales[c] : 1.0;
+        const UINT desde = t.inicio[c];
+        const UINT hasta = t.inicio[c + 1];
+        for (UINT f = desde; f < hasta; ++f) {
+            r -= u[filas[f]];
         }
         reducido[c] = r;
         if (r < 0) {
             valor += r;
+            if (gradiente != nullptr) {
+                for (UINT f = desde; f < hasta; ++f) {
+                    --gradiente[filas[f]];
+                }
+            }
         }
     }
     return valor;

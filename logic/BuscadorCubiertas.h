@@ -191,8 +191,10 @@ private:
     // best prices and `reducido` at the candidates' reduced costs under them.
     double Subgradiente(std::array<double, kMaxPares>& u, bool literales, double objetivo,
                         int pasos, std::array<double, kMaxCandidatos>& reducido) const;
+    // The bound at prices `u` given per row of the table; with `gradiente`, also
+    // takes from each row's count the candidates the bound takes.
     double ValorLagrange(const std::array<double, kMaxPares>& u, bool literales,
-                         std::array<double, kMaxCandidatos>& reducido) const;
+                         std::array<double, kMaxCandidatos>& reducido, int* gradiente) const;
     // Takes the candidates that some pair cannot do without and lists the other
     // pairs by their count of candidates; false when some pair has none left.
     bool Forzar(Pares& pendientes, Candidatos& permitidos, UINT& fijo, Filas& filas,
@@ -247,13 +249,17 @@ private:
     std::vector<Candidatos> m_candidatosDe;  // per pair
     Candidatos m_todos;
     UINT m_maxCubiertas = 0;
-    // Scratch of the Lagrangian bound: the open pairs and, per candidate, its pairs.
+    // Scratch of the Lagrangian bound: the open pairs as rows numbered from 0 and,
+    // per candidate, its rows; contiguous, so that the many steps of the bound run
+    // over plain arrays.
     struct Tabla {
         std::array<UINT, kMaxCandidatos> columna;
         std::array<UINT, kMaxCandidatos + 1> inicio;
+        std::array<double, kMaxCandidatos> literales;
         std::array<double, kMaxCandidatos> reducidoTamano;
         std::array<double, kMaxCandidatos> reducidoLiterales;
         std::array<std::uint16_t, kMaxPares> par;
+        std::array<std::uint16_t, kMaxPares> fila;  // per pair, while it is open
         std::vector<std::uint16_t> filas;
         UINT nColumnas = 0;
         UINT nPares = 0;
