@@ -210,7 +210,7 @@ bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes,
 }
 
 UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT limite,
-                                  bool primera, const Multiplicadores* previos,
+                                  bool primera, bool lleno, const Multiplicadores* previos,
                                   Candidatos* elegidos) const {
     UINT fijo = 0;
     Candidatos tomados;
@@ -247,7 +247,7 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
             IniciarMultiplicadores(u, previos, independientes);
         }
         bool cambio = false;
-        if (!AcotarLagrange(pendientes, permitidos, fijo, limite, u, cambio, tomados,
+        if (!AcotarLagrange(pendientes, permitidos, fijo, limite, lleno, u, cambio, tomados,
                             previos == nullptr ? kPasosRaiz : kPasos)) {
             return kInfinito;
         }
@@ -275,8 +275,9 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
                 return kInfinito;
             }
             Candidatos deParte;
+            // A part may well need fewer candidates than its limit has room for.
             const UINT coste = Resolver(actual, permitidos, limite - total - cotaOtras,
-                                        ultima && primera, &u, &deParte);
+                                        ultima && primera, false, &u, &deParte);
             if (coste == kInfinito) {
                 return kInfinito;
             }
@@ -320,7 +321,7 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
         resto.Quitar(m_cubre[j]);
         Candidatos deResto;
         const UINT sub =
-            Resolver(resto, permitidos, limite - fijo - m_peso[j], primera, &u, &deResto);
+            Resolver(resto, permitidos, limite - fijo - m_peso[j], primera, lleno, &u, &deResto);
         if (sub == kInfinito) {
             continue;
         }
@@ -342,15 +343,16 @@ UINT CBuscadorCubiertas::Optimo(const Pares& todos, Candidatos& testigo) const {
         // The least number of candidates first: with it known, every bound of the
         // search with literals starts from the right count.
         CBuscadorCubiertas contando(m_nPares, m_cubre, m_literales, false);
-        const UINT tamano =
-            contando.Resolver(todos, m_todos, limite / kPesoCandidato, false, nullptr, &testigo);
+        const UINT tamano = contando.Resolver(todos, m_todos, limite / kPesoCandidato, false, false,
+                                              nullptr, &testigo);
         if (tamano == kInfinito) {
             return kInfinito;
         }
         limite = 0;
         testigo.ForEach([&](UINT j) { limite += m_peso[j]; });
     }
-    return Resolver(todos, m_todos, limite, false, nullptr, &testigo);
+    // No cover has fewer candidates than the one just found.
+    return Resolver(todos, m_todos, limite, false, true, nullptr, &testigo);
 }
 
 UINT CBuscadorCubiertas::Voraz(const Pares& todos) const {
@@ -431,7 +433,10 @@ bool CBuscadorCubiertas::Excede(const Fijados& fijados) const {
     if (!m_conLiterales) {
         return tamano > m_optimo;
     }
-    return tamano * kPesoCandidato + Redondear(m_filtro.literales + fijados.literales) > m_optimo;
+    // Every cover of the walk has the least number of candidates.
+    return std::max(tamano, m_optimo / kPesoCandidato) * kPesoCandidato +
+               Redondear(m_filtro.literales + fijados.literales) >
+           m_optimo;
 }
 
 CBuscadorCubiertas::Fijados CBuscadorCubiertas::Tomando(Fijados f, UINT j) const {
@@ -460,7 +465,7 @@ void CBuscadorCubiertas::IniciarMultiplicadores(Multiplicadores& u, const Multip
 }
 
 bool CBuscadorCubiertas::AcotarLagrange(Pares& pendientes, Candidatos& permitidos, UINT& fijo,
-                                        UINT limite, Multiplicadores& u, bool& cambio,
+                                        UINT limite, bool lleno, Multiplicadores& u, bool& cambio,
                                         Candidatos& tomados, int pasos) const {
     Tabla& t = ConstruirTabla(pendientes, permitidos);
     // The number of candidates and their literals are bounded apart: a single
@@ -468,9 +473,12 @@ bool CBuscadorCubiertas::AcotarLagrange(Pares& pendientes, Candidatos& permitido
     const UINT margen = limite - fijo;
     const UINT huecos = m_conLiterales ? margen / kPesoCandidato : margen;
     const double tamano = Subgradiente(u.tamano, false, huecos + 1.0, pasos, t.reducidoTamano);
-    const UINT minimo = Redondear(tamano);
+    UINT minimo = Redondear(tamano);
     if (minimo > huecos) {
         return false;
+    }
+    if (lleno) {
+        minimo = huecos;
     }
     double literales = 0;
     UINT escala = 1;
@@ -485,7 +493,7 @@ bool CBuscadorCubiertas::AcotarLagrange(Pares& pendientes, Candidatos& permitido
     // A candidate whose taking or leaving would lift the bounds past the limit is
     // settled the other way.
     auto cota = [&](double masTamano, double masLiterales) {
-        return escala * Redondear(tamano + masTamano) +
+        return escala * std::max(minimo, Redondear(tamano + masTamano)) +
                (m_conLiterales ? Redondear(literales + masLiterales) : 0);
     };
     for (UINT c = 0; c < t.nColumnas; ++c) {
@@ -716,8 +724,8 @@ bool CBuscadorCubiertas::CompletableCon(const Pares& pendientes, UINT inicio,
     if (inicio > 0) {
         permitidos.QuitarHasta(inicio - 1);
     }
-    const bool hay =
-        Resolver(conExtra, permitidos, resto, true, &m_multiplicadores, &testigo) != kInfinito;
+    const bool hay = Resolver(conExtra, permitidos, resto, true, true, &m_multiplicadores,
+                              &testigo) != kInfinito;
     alguno.ForEach([&](UINT j) { m_cubre[j].Reset(extra); });
     m_candidatosDe[extra] = Candidatos{};
     return hay;
@@ -734,7 +742,7 @@ bool CBuscadorCubiertas::Completable(const Pares& pendientes, UINT tras, UINT re
     Candidatos despues = m_todos;
     despues.QuitarHasta(tras);
     const bool completable =
-        Resolver(pendientes, despues, resto, true, &m_multiplicadores, &testigo) != kInfinito;
+        Resolver(pendientes, despues, resto, true, true, &m_multiplicadores, &testigo) != kInfinito;
     m_memoria.emplace(clave, Completado{completable, testigo});
     return completable;
 }

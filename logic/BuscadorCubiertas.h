@@ -171,8 +171,10 @@ private:
     // The least weight (at most `limite`) of covering `pendientes` with
     // `permitidos`, or infinity; with `primera`, the weight of the first cover found
     // within the limit. The candidates of that cover go to `elegidos`; `previos`
-    // are prices to start the bounds from.
-    UINT Resolver(Pares pendientes, Candidatos permitidos, UINT limite, bool primera,
+    // are prices to start the bounds from. `lleno`: no cover has fewer candidates
+    // than the limit has room for, so that what is left of the limit beyond them
+    // bounds the literals.
+    UINT Resolver(Pares pendientes, Candidatos permitidos, UINT limite, bool primera, bool lleno,
                   const Multiplicadores* previos, Candidatos* elegidos) const;
     // The least cost of covering all pairs, and such a cover.
     UINT Optimo(const Pares& todos, Candidatos& testigo) const;
@@ -185,7 +187,8 @@ private:
     // Candidates it shows out of or into every cover within the limit are settled
     // (`cambio`).
     bool AcotarLagrange(Pares& pendientes, Candidatos& permitidos, UINT& fijo, UINT limite,
-                        Multiplicadores& u, bool& cambio, Candidatos& tomados, int pasos) const;
+                        bool lleno, Multiplicadores& u, bool& cambio, Candidatos& tomados,
+                        int pasos) const;
     static UINT Redondear(double cota);
     // Raises the bound by subgradient steps towards `objetivo`; leaves u at the
     // best prices and `reducido` at the candidates' reduced costs under them.
