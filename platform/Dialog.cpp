@@ -35,8 +35,11 @@ CDialog::CDialog(const QString& caption, int widthDlu, int heightDlu, Estilo est
 int CDialog::DoModal() {
     // A dialog without a parent belongs to the active window, which gets the
     // focus back when the dialog ends.
-    if (parentWidget() == nullptr && QApplication::activeWindow() != nullptr) {
-        setParent(QApplication::activeWindow(), windowFlags());
+    // A dialog run again may itself still be the active window; it must not
+    // become its own parent.
+    QWidget* activa = QApplication::activeWindow();
+    if (parentWidget() == nullptr && activa != nullptr && activa != this && !isAncestorOf(activa)) {
+        setParent(activa, windowFlags());
     }
     FitStatics();
     OnInitDialog();

@@ -175,6 +175,18 @@ TEST(DialogTest, EscapeAndCancelEndWithIdCancelAndKeepTheMembers) {
     }
 }
 
+TEST(DialogTest, RunsWithoutAnOwnerWhileItselfTheActiveWindow) {
+    // As when a refused OK runs the same dialog again before the activation
+    // has moved on.
+    CPrueba dlg;
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    ASSERT_EQ(QApplication::activeWindow(), &dlg);
+    const int r = RunWith(dlg, [&] { QTest::keyClick(&dlg, Qt::Key_Escape); });
+    EXPECT_EQ(r, CDialog::IDCANCEL);
+    EXPECT_EQ(dlg.parentWidget(), nullptr);
+}
+
 TEST(DialogTest, ToolTipsComeFromTheControlIdsString) {
     CPrueba dlg;
     RunWith(dlg, [] {});
