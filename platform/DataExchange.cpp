@@ -48,7 +48,11 @@ void CDataExchange::Fail(const std::string& message) {
     }
 }
 
-void DDX_Text(CDataExchange& dx, QLineEdit* edit, UINT& value) {
+namespace {
+// Whole numbers of either signedness: shown as typed, read back with the
+// framework's message for that kind of number.
+template <class T>
+void ExchangeWhole(CDataExchange& dx, QLineEdit* edit, T& value, int mensaje) {
     if (dx.Failed()) {
         return;
     }
@@ -57,29 +61,21 @@ void DDX_Text(CDataExchange& dx, QLineEdit* edit, UINT& value) {
         edit->setText(QString::number(value));
         return;
     }
-    UINT leido = 0;
+    T leido = 0;
     if (!ParseWhole(Trimmed(edit), leido)) {
-        dx.Fail(CStringTable::Load(res::AFX_IDP_PARSE_UINT));
+        dx.Fail(CStringTable::Load(mensaje));
         return;
     }
     value = leido;
 }
+}  // namespace
+
+void DDX_Text(CDataExchange& dx, QLineEdit* edit, UINT& value) {
+    ExchangeWhole(dx, edit, value, res::AFX_IDP_PARSE_UINT);
+}
 
 void DDX_Text(CDataExchange& dx, QLineEdit* edit, int& value) {
-    if (dx.Failed()) {
-        return;
-    }
-    dx.PrepareCtrl(edit);
-    if (!dx.m_bSaveAndValidate) {
-        edit->setText(QString::number(value));
-        return;
-    }
-    int leido = 0;
-    if (!ParseWhole(Trimmed(edit), leido)) {
-        dx.Fail(CStringTable::Load(res::AFX_IDP_PARSE_INT));
-        return;
-    }
-    value = leido;
+    ExchangeWhole(dx, edit, value, res::AFX_IDP_PARSE_INT);
 }
 
 void DDX_Text(CDataExchange& dx, QLineEdit* edit, std::string& value) {
