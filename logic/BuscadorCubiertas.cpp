@@ -582,18 +582,43 @@ double CBuscadorCubiertas::ValorLagrange(const std::array<double, kMaxPares>& u,
     for (UINT r = 0; r < t.nPares; ++r) {
         valor += u[r];
     }
-    for (UINT c = 0; c < t.nColumnas; ++c) {
-        double r = literales ? t.literales[c] : 1.0;
-        const UINT desde = t.inicio[c];
-        const UINT hasta = t.inicio[c + 1];
-        for (UINT f = desde; f < hasta; ++f) {
-            r -= u[filas[f]];
+    // The reduced costs two candidates at a time: their sums do not wait on each
+    // other, and each is still taken in its own order.
+    const auto coste = [&](UINT c) { return literales ? t.literales[c] : 1.0; };
+    UINT c = 0;
+    for (; c + 1 < t.nColumnas; c += 2) {
+        double a = coste(c);
+        double b = coste(c + 1);
+        UINT fa = t.inicio[c];
+        const UINT ha = t.inicio[c + 1];
+        UINT fb = ha;
+        const UINT hb = t.inicio[c + 2];
+        for (; fa < ha && fb < hb; ++fa, ++fb) {
+            a -= u[filas[fa]];
+            b -= u[filas[fb]];
         }
-        reducido[c] = r;
+        for (; fa < ha; ++fa) {
+            a -= u[filas[fa]];
+        }
+        for (; fb < hb; ++fb) {
+            b -= u[filas[fb]];
+        }
+        reducido[c] = a;
+        reducido[c + 1] = b;
+    }
+    if (c < t.nColumnas) {
+        double a = coste(c);
+        for (UINT f = t.inicio[c]; f < t.inicio[c + 1]; ++f) {
+            a -= u[filas[f]];
+        }
+        reducido[c] = a;
+    }
+    for (c = 0; c < t.nColumnas; ++c) {
+        const double r = reducido[c];
         if (r < 0) {
             valor += r;
             if (gradiente != nullptr) {
-                for (UINT f = desde; f < hasta; ++f) {
+                for (UINT f = t.inicio[c]; f < t.inicio[c + 1]; ++f) {
                     --gradiente[filas[f]];
                 }
             }
