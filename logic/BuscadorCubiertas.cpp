@@ -19,8 +19,13 @@ constexpr double kHolgura = 1e-6;
 constexpr int kPasosRaiz = 150;
 constexpr int kPasos = 80;
 constexpr double kPasoInicial = 2.0;
-constexpr int kSinMejoraParaReducir = 5;
-constexpr double kPasoMinimo = 0.1;
+// The prices of the whole problem start every search of the walk and filter its
+// choices: when their bound stays well below the least count, a longer, more
+// patient descent pays for itself over the walk.
+constexpr int kPasosLargo = 1000;
+constexpr int kPacienciaLargo = 30;
+constexpr double kPasoMinimoLargo = 1e-4;
+constexpr UINT kHuecoLargo = 3;
 }  // namespace
 
 std::vector<std::vector<UINT>> CBuscadorCubiertas::Buscar(UINT nPares, std::span<const Pares> cubre,
@@ -413,6 +418,10 @@ void CBuscadorCubiertas::PrepararMultiplicadores(const Pares& todos, UINT optimo
     const UINT huecos = m_conLiterales ? optimo / kPesoCandidato : optimo;
     m_filtro.tamano =
         Subgradiente(m_multiplicadores.tamano, false, huecos + 1.0, kPasosRaiz, t.reducidoTamano);
+    if (Redondear(m_filtro.tamano) + kHuecoLargo <= huecos) {
+        m_filtro.tamano = Subgradiente(m_multiplicadores.tamano, false, huecos + 1.0, kPasosLargo,
+                                       t.reducidoTamano, kPacienciaLargo, kPasoMinimoLargo);
+    }
     m_reducidoTamano.assign(m_nCandidatos, 0.0);
     m_reducidoLiterales.assign(m_nCandidatos, 0.0);
     for (UINT c = 0; c < t.nColumnas; ++c) {
@@ -522,7 +531,8 @@ UINT CBuscadorCubiertas::Redondear(double cota) {
 
 double CBuscadorCubiertas::Subgradiente(std::array<double, kMaxPares>& u, bool literales,
                                         double objetivo, int pasos,
-                                        std::array<double, kMaxCandidatos>& reducido) const {
+                                        std::array<double, kMaxCandidatos>& reducido, int paciencia,
+                                        double pasoMinimo) const {
     // Every pair priced at u: a candidate whose pairs are worth more than it costs
     // is taken. The sum of the prices plus those gains bounds every cover from
     // below; subgradient steps raise it towards the target.
@@ -546,12 +556,12 @@ double CBuscadorCubiertas::Subgradiente(std::array<double, kMaxPares>& u, bool l
             mejor = valor;
             std::copy_n(precio.begin(), n, mejorPrecio.begin());
             sinMejora = 0;
-        } else if (++sinMejora == kSinMejoraParaReducir) {
+        } else if (++sinMejora == paciencia) {
             paso /= 2;
             sinMejora = 0;
         }
         // Steps this short no longer move the bound.
-        if (Redondear(mejor) >= objetivo || k == pasos || paso < kPasoMinimo) {
+        if (Redondear(mejor) >= objetivo || k == pasos || paso < pasoMinimo) {
             break;
         }
         double norma = 0;

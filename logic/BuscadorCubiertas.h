@@ -192,8 +192,12 @@ private:
     static UINT Redondear(double cota);
     // Raises the bound by subgradient steps towards `objetivo`; leaves u at the
     // best prices and `reducido` at the candidates' reduced costs under them.
+    // `paciencia`: steps without gain before the step is halved.
     double Subgradiente(std::array<double, kMaxPares>& u, bool literales, double objetivo,
-                        int pasos, std::array<double, kMaxCandidatos>& reducido) const;
+                        int pasos, std::array<double, kMaxCandidatos>& reducido,
+                        int paciencia = kPaciencia, double pasoMinimo = kPasoMinimo) const;
+    static constexpr int kPaciencia = 5;
+    static constexpr double kPasoMinimo = 0.1;
     // The bound at prices `u` given per row of the table; with `gradiente`, also
     // takes from each row's count the candidates the bound takes.
     double ValorLagrange(const std::array<double, kMaxPares>& u, bool literales,
