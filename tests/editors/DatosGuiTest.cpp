@@ -15,21 +15,11 @@
 #include "platform/MessageBox.h"
 #include "platform/SpinButtonCtrl.h"
 #include "resources/Resource.h"
+#include "tests/DialogoModal.h"
 
 namespace {
 
 using Mensajes = std::vector<std::string>;
-
-int RunWith(CDialog& dlg, const std::function<void()>& accion) {
-    QTimer::singleShot(0, [&] {
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-        accion();
-        if (dlg.isVisible()) {
-            dlg.EndDialog(99);
-        }
-    });
-    return dlg.DoModal();
-}
 
 QLineEdit* Edit(const CDialog& dlg, int id) {
     return dlg.GetDlgItem<QLineEdit>(id);

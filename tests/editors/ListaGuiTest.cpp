@@ -17,23 +17,11 @@
 #include "platform/DialogUnits.h"
 #include "platform/MessageBox.h"
 #include "platform/SpinButtonCtrl.h"
+#include "tests/DialogoModal.h"
 
 namespace {
 
 using Mensajes = std::vector<std::string>;
-
-// Runs the dialog modally and acts on it once its loop is running.
-int RunWith(CDialogoLista& dlg, const std::function<void()>& accion) {
-    QTimer::singleShot(0, [&] {
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-        accion();
-        // Whatever the action left open is closed, so that a failing test ends.
-        if (dlg.isVisible()) {
-            dlg.EndDialog(99);
-        }
-    });
-    return dlg.DoModal();
-}
 
 QLineEdit* Edit(const CDialogoLista& dlg, int id) {
     return dlg.GetDlgItem<QLineEdit>(id);

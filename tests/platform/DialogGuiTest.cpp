@@ -15,6 +15,7 @@
 #include "platform/Dialog.h"
 #include "platform/MessageBox.h"
 #include "platform/SpinButtonCtrl.h"
+#include "tests/DialogoModal.h"
 
 namespace {
 
@@ -53,17 +54,6 @@ protected:
 };
 
 // Runs the dialog modally and acts on it once its loop is running.
-int RunWith(CPrueba& dlg, const std::function<void()>& accion) {
-    QTimer::singleShot(0, [&] {
-        (void)QTest::qWaitForWindowExposed(&dlg);
-        accion();
-        // Whatever the action left open is closed, so that a failing test ends.
-        if (dlg.isVisible()) {
-            dlg.EndDialog(99);
-        }
-    });
-    return dlg.DoModal();
-}
 
 struct CasoNumero {
     const char* funciones;
