@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace {
+// Ties kept before the search for them gives way to the walk: beyond this many
+// covers of the least weight, the walk reaches its first ones sooner.
+constexpr std::size_t kMaxEmpates = 2000;
 constexpr UINT kInfinito = std::numeric_limits<UINT>::max();
 // The weight of one candidate when literals count too: more than the literals of
 // any combination, so that fewer candidates always win over fewer literals.
@@ -47,6 +51,11 @@ std::vector<std::vector<UINT>> CBuscadorCubiertas::Buscar(UINT nPares, std::span
     // The covers do not change when dominated pairs are dropped, so the walk in
     // enumeration order can start from fewer pairs.
     buscador.QuitarParesDominados(todos, buscador.m_todos);
+    if (todasSoluciones) {
+        if (auto cubiertas = buscador.Empates(todos, maxCubiertas)) {
+            return std::move(*cubiertas);
+        }
+    }
     Candidatos testigo;
     const UINT optimo = buscador.Optimo(todos, testigo);
     if (optimo == kInfinito) {
@@ -56,6 +65,34 @@ std::vector<std::vector<UINT>> CBuscadorCubiertas::Buscar(UINT nPares, std::span
     buscador.m_maxCubiertas = todasSoluciones ? maxCubiertas : 1;
     buscador.Enumerar(0, todos, optimo, Fijados{}, testigo);
     return std::move(buscador.m_cubiertas);
+}
+
+std::optional<std::vector<std::vector<UINT>>> CBuscadorCubiertas::Empates(const Pares& todos,
+                                                                          UINT maxCubiertas) {
+    // The least number of candidates first, then every cover of the least weight
+    // from a search that keeps the ties; sorted, they are in enumeration order,
+    // since all have the same size.
+    Candidatos testigo;
+    if (Tamano(todos, testigo) == kInfinito) {
+        return std::vector<std::vector<UINT>>{};
+    }
+    m_mejor = 0;
+    testigo.ForEach([&](UINT j) { m_mejor += m_peso[j]; });
+    if (!Recolectar(todos, m_todos, 0, Candidatos{}, nullptr)) {
+        return std::nullopt;
+    }
+    std::vector<std::vector<UINT>> cubiertas;
+    cubiertas.reserve(m_empates.size());
+    for (const Candidatos& c : m_empates) {
+        std::vector<UINT> posiciones;
+        c.ForEach([&](UINT j) { posiciones.push_back(j); });
+        cubiertas.push_back(std::move(posiciones));
+    }
+    std::sort(cubiertas.begin(), cubiertas.end());
+    if (cubiertas.size() > maxCubiertas) {
+        cubiertas.resize(maxCubiertas);
+    }
+    return cubiertas;
 }
 
 CBuscadorCubiertas::CBuscadorCubiertas(UINT nPares, std::span<const Pares> cubre,
@@ -182,10 +219,10 @@ bool CBuscadorCubiertas::QuitarParesDominados(Pares& pendientes,
     return !quitados.None();
 }
 
-bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes,
-                                                   Candidatos& permitidos) const {
+bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes, Candidatos& permitidos,
+                                                   bool estricto) const {
     // The candidates that cover every open pair of j; of two with the same pairs
-    // and weight the first stays.
+    // and weight the first stays, unless only cheaper ones count.
     bool cambio = false;
     const Candidatos vistos = permitidos;
     vistos.ForEach([&](UINT j) {
@@ -200,7 +237,7 @@ bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes,
         const UINT cuantos = propios.Count();
         bool dominado = false;
         otros.ForEach([&](UINT l) {
-            if (dominado || m_peso[l] > m_peso[j]) {
+            if (dominado || m_peso[l] > m_peso[j] || (estricto && m_peso[l] == m_peso[j])) {
                 return;
             }
             dominado =
@@ -214,93 +251,55 @@ bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes,
     return cambio;
 }
 
-UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT limite,
-                                  bool primera, bool lleno, const Multiplicadores* previos,
-                                  Candidatos* elegidos) const {
-    UINT fijo = 0;
-    Candidatos tomados;
+CBuscadorCubiertas::Nodo CBuscadorCubiertas::Reducir(Estado& e, UINT limite, bool lleno,
+                                                     bool estricto,
+                                                     const Multiplicadores* previos) const {
     Filas filas;
-    Independientes independientes;
-    UINT cota = 0;
-    Multiplicadores u;
     int lagrange = 0;
     // Reduce until nothing changes; the cheap bound first, before the dearer
     // dominance tests.
     for (;;) {
-        if (!Forzar(pendientes, permitidos, fijo, filas, tomados) || fijo > limite) {
-            return kInfinito;
+        if (!Forzar(e.pendientes, e.permitidos, e.fijo, filas, e.tomados) || e.fijo > limite) {
+            return Nodo::Descartado;
         }
-        if (pendientes.None()) {
-            *elegidos = tomados;
-            return fijo;
+        if (e.pendientes.None()) {
+            return Nodo::Cubierto;
         }
-        cota = fijo + CotaInferior(pendientes, permitidos, filas, independientes);
-        if (cota > limite) {
-            return kInfinito;
+        e.cota = e.fijo + CotaInferior(e.pendientes, e.permitidos, filas, e.independientes);
+        if (e.cota > limite) {
+            return Nodo::Descartado;
         }
-        if (QuitarPorCota(permitidos, cota, limite, independientes)) {
+        if (QuitarPorCota(e.permitidos, e.cota, limite, e.independientes)) {
             continue;
         }
-        const bool filasQuitadas = QuitarParesDominados(pendientes, permitidos);
-        if (QuitarCandidatosDominados(pendientes, permitidos) || filasQuitadas) {
+        const bool filasQuitadas = QuitarParesDominados(e.pendientes, e.permitidos);
+        if (QuitarCandidatosDominados(e.pendientes, e.permitidos, estricto) || filasQuitadas) {
             continue;
         }
         if (lagrange == 2) {
             break;
         }
         if (lagrange++ == 0) {
-            IniciarMultiplicadores(u, previos, independientes);
+            IniciarMultiplicadores(e.u, previos, e.independientes);
         }
         bool cambio = false;
-        if (!AcotarLagrange(pendientes, permitidos, fijo, limite, lleno, u, cambio, tomados,
-                            previos == nullptr ? kPasosRaiz : kPasos)) {
-            return kInfinito;
+        if (!AcotarLagrange(e.pendientes, e.permitidos, e.fijo, limite, lleno, e.u, cambio,
+                            e.tomados, previos == nullptr ? kPasosRaiz : kPasos)) {
+            return Nodo::Descartado;
         }
         if (!cambio) {
             break;
         }
     }
-    const UINT rama = independientes.primero;
-    // Parts that share no candidate are solved apart: their least costs add up.
-    const Pares parte = Componente(pendientes, permitidos, rama);
-    if (!parte.Equals(pendientes)) {
-        // One part after another, each within the limit less the bound of those
-        // still to come; a loop rather than recursion, so that many parts do not
-        // nest deeply.
-        UINT total = fijo;
-        Candidatos todos = tomados;
-        Pares quedan = pendientes;
-        Pares actual = parte;
-        for (;;) {
-            Pares otras = quedan;
-            otras.Quitar(actual);
-            const bool ultima = otras.None();
-            const UINT cotaOtras = ultima ? 0 : Cota(otras, permitidos);
-            if (total + cotaOtras > limite) {
-                return kInfinito;
-            }
-            Candidatos deParte;
-            // A part may well need fewer candidates than its limit has room for.
-            const UINT coste = Resolver(actual, permitidos, limite - total - cotaOtras,
-                                        ultima && primera, false, &u, &deParte);
-            if (coste == kInfinito) {
-                return kInfinito;
-            }
-            total += coste;
-            todos |= deParte;
-            if (ultima) {
-                break;
-            }
-            quedan = otras;
-            actual = Componente(quedan, permitidos, quedan.First());
-        }
-        *elegidos = todos;
-        return total;
-    }
+    e.precios = lagrange > 0;
+    return Nodo::Abierto;
+}
+
+UINT CBuscadorCubiertas::OrdenarRama(const Estado& e, Orden& orden) const {
     // Branch on the pair with the fewest candidates; the candidates the prices
     // favour most first, so that a cover (and a tight limit) comes early.
     std::array<double, kMaxCandidatos> atractivo{};
-    if (lagrange > 0) {
+    if (e.precios) {
         // The scratch table still holds the last bound's reduced costs.
         for (UINT c = 0; c < m_tabla.nColumnas; ++c) {
             atractivo[m_tabla.columna[c]] =
@@ -309,32 +308,54 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
                     : m_tabla.reducidoTamano[c];
         }
     }
-    std::array<std::pair<double, UINT>, kMaxCandidatos> orden;
-    UINT nOrden = 0;
-    (m_candidatosDe[rama] & permitidos).ForEach([&](UINT j) {
-        orden[nOrden++] = {atractivo[j], j};
+    UINT n = 0;
+    (m_candidatosDe[e.independientes.primero] & e.permitidos).ForEach([&](UINT j) {
+        orden[n++] = {atractivo[j], j};
     });
-    std::sort(orden.begin(), orden.begin() + nOrden);
+    std::sort(orden.begin(), orden.begin() + n);
+    return n;
+}
+
+UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT limite,
+                                  bool primera, bool lleno, const Multiplicadores* previos,
+                                  Candidatos* elegidos) const {
+    Estado e(pendientes, permitidos);
+    switch (Reducir(e, limite, lleno, false, previos)) {
+        case Nodo::Descartado:
+            return kInfinito;
+        case Nodo::Cubierto:
+            *elegidos = e.tomados;
+            return e.fijo;
+        case Nodo::Abierto:
+            break;
+    }
+    // Parts that share no candidate are solved apart: their least costs add up.
+    const Pares parte = Componente(e.pendientes, e.permitidos, e.independientes.primero);
+    if (!parte.Equals(e.pendientes)) {
+        return ResolverPartes(e, parte, limite, primera, elegidos);
+    }
+    Orden orden;
+    const UINT nOrden = OrdenarRama(e, orden);
     UINT mejor = kInfinito;
     for (UINT k = 0; k < nOrden; ++k) {
         const UINT j = orden[k].second;
-        permitidos.Reset(j);
-        if (fijo + m_peso[j] > limite) {
+        e.permitidos.Reset(j);
+        if (e.fijo + m_peso[j] > limite) {
             continue;
         }
-        Pares resto = pendientes;
+        Pares resto = e.pendientes;
         resto.Quitar(m_cubre[j]);
         Candidatos deResto;
-        const UINT sub =
-            Resolver(resto, permitidos, limite - fijo - m_peso[j], primera, lleno, &u, &deResto);
+        const UINT sub = Resolver(resto, e.permitidos, limite - e.fijo - m_peso[j], primera, lleno,
+                                  &e.u, &deResto);
         if (sub == kInfinito) {
             continue;
         }
-        mejor = fijo + m_peso[j] + sub;
-        *elegidos = tomados;
+        mejor = e.fijo + m_peso[j] + sub;
+        *elegidos = e.tomados;
         *elegidos |= deResto;
         elegidos->Set(j);
-        if (primera || mejor == cota) {
+        if (primera || mejor == e.cota) {
             break;
         }
         limite = mejor - 1;
@@ -342,15 +363,107 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
     return mejor;
 }
 
+UINT CBuscadorCubiertas::ResolverPartes(const Estado& e, const Pares& parte, UINT limite,
+                                        bool primera, Candidatos* elegidos) const {
+    // One part after another, each within the limit less the bound of those still
+    // to come; a loop rather than recursion, so that many parts do not nest
+    // deeply.
+    UINT total = e.fijo;
+    Candidatos todos = e.tomados;
+    Pares quedan = e.pendientes;
+    Pares actual = parte;
+    for (;;) {
+        Pares otras = quedan;
+        otras.Quitar(actual);
+        const bool ultima = otras.None();
+        const UINT cotaOtras = ultima ? 0 : Cota(otras, e.permitidos);
+        if (total + cotaOtras > limite) {
+            return kInfinito;
+        }
+        Candidatos deParte;
+        // A part may well need fewer candidates than its limit has room for.
+        const UINT coste = Resolver(actual, e.permitidos, limite - total - cotaOtras,
+                                    ultima && primera, false, &e.u, &deParte);
+        if (coste == kInfinito) {
+            return kInfinito;
+        }
+        total += coste;
+        todos |= deParte;
+        if (ultima) {
+            break;
+        }
+        quedan = otras;
+        actual = Componente(quedan, e.permitidos, quedan.First());
+    }
+    *elegidos = todos;
+    return total;
+}
+
+bool CBuscadorCubiertas::Recolectar(Pares pendientes, Candidatos permitidos, UINT peso,
+                                    const Candidatos& camino, const Multiplicadores* previos) {
+    if (peso > m_mejor) {
+        return true;
+    }
+    Estado e(pendientes, permitidos);
+    // Only strict dominance: a candidate as dear as another that covers as much
+    // may still begin a cover of the least weight.
+    switch (Reducir(e, m_mejor - peso, m_conLiterales, true, previos)) {
+        case Nodo::Descartado:
+            return true;
+        case Nodo::Cubierto: {
+            Candidatos cubierta = camino;
+            cubierta |= e.tomados;
+            return Anotar(cubierta, peso + e.fijo);
+        }
+        case Nodo::Abierto:
+            break;
+    }
+    Orden orden;
+    const UINT nOrden = OrdenarRama(e, orden);
+    Candidatos base = camino;
+    base |= e.tomados;
+    for (UINT k = 0; k < nOrden; ++k) {
+        const UINT j = orden[k].second;
+        e.permitidos.Reset(j);
+        // The least weight found may have dropped in the branches before.
+        const UINT con = peso + e.fijo + m_peso[j];
+        if (con > m_mejor) {
+            continue;
+        }
+        Pares resto = e.pendientes;
+        resto.Quitar(m_cubre[j]);
+        Candidatos hijo = base;
+        hijo.Set(j);
+        if (!Recolectar(resto, e.permitidos, con, hijo, &e.u)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CBuscadorCubiertas::Anotar(const Candidatos& cubierta, UINT peso) {
+    if (peso < m_mejor) {
+        m_mejor = peso;
+        m_empates.clear();
+    }
+    if (peso == m_mejor) {
+        m_empates.push_back(cubierta);
+    }
+    return m_empates.size() <= kMaxEmpates;
+}
+
+UINT CBuscadorCubiertas::Tamano(const Pares& todos, Candidatos& testigo) const {
+    CBuscadorCubiertas contando(m_nPares, m_cubre, m_literales, false);
+    return contando.Resolver(todos, m_todos, contando.Voraz(todos), false, false, nullptr,
+                             &testigo);
+}
+
 UINT CBuscadorCubiertas::Optimo(const Pares& todos, Candidatos& testigo) const {
     UINT limite = Voraz(todos);
     if (m_conLiterales) {
         // The least number of candidates first: with it known, every bound of the
         // search with literals starts from the right count.
-        CBuscadorCubiertas contando(m_nPares, m_cubre, m_literales, false);
-        const UINT tamano = contando.Resolver(todos, m_todos, limite / kPesoCandidato, false, false,
-                                              nullptr, &testigo);
-        if (tamano == kInfinito) {
+        if (Tamano(todos, testigo) == kInfinito) {
             return kInfinito;
         }
         limite = 0;

@@ -15,8 +15,11 @@
 // every candidate weighs 1. A branch-and-bound over the pairs (forced candidates,
 // dominated pairs and candidates dropped, bounds from independent pairs and from
 // Lagrangian prices, independent parts solved apart) finds the least weight and a
-// cover of that weight. Then a walk in enumeration order builds the covers one
-// candidate at a time: the next candidate is the first one that begins some
+// cover of that weight. With "all solutions" the search first keeps every cover
+// of the least weight instead (only strictly dearer candidates count as
+// dominated there); sorted, they are the answer. Only when there are too many of
+// them does it give way to the walk, which builds the covers in enumeration order
+// one candidate at a time: the next candidate is the first one that begins some
 // completion of that weight, found by asking the branch-and-bound for a
 // completion that begins before the one known, until there is none. Every
 // partial combination it enters can be completed, so it meets the covers in
@@ -26,8 +29,10 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "logic/Termino.h"
@@ -168,6 +173,41 @@ private:
         std::array<double, kMaxPares> tamano;
         std::array<double, kMaxPares> literales;
     };
+    // A node of the search once reduced: what is still open, what is allowed, what
+    // the reductions took and at what weight, and the bounds' prices.
+    struct Estado {
+        Estado(const Pares& p, const Candidatos& c) : pendientes(p), permitidos(c) {}
+        Pares pendientes;
+        Candidatos permitidos;
+        UINT fijo = 0;
+        Candidatos tomados;
+        Independientes independientes;
+        Multiplicadores u;
+        UINT cota = 0;
+        bool precios = false;
+    };
+    enum class Nodo { Descartado, Cubierto, Abierto };
+    // Forced candidates, bounds and dominance until nothing changes: the node is
+    // out of the limit, covered, or open for branching. `estricto`: only dearer
+    // candidates are dominated, so that every cover of the least weight stays.
+    Nodo Reducir(Estado& e, UINT limite, bool lleno, bool estricto,
+                 const Multiplicadores* previos) const;
+    using Orden = std::array<std::pair<double, UINT>, kMaxCandidatos>;
+    // The candidates of the pair to branch on, in the order to try them.
+    UINT OrdenarRama(const Estado& e, Orden& orden) const;
+    UINT ResolverPartes(const Estado& e, const Pares& parte, UINT limite, bool primera,
+                        Candidatos* elegidos) const;
+    // With "all solutions": every cover of the least weight, kept in `m_empates`
+    // while they are no more than a bound; none when there are more.
+    std::optional<std::vector<std::vector<UINT>>> Empates(const Pares& todos, UINT maxCubiertas);
+    // Collects the covers of weight at most `m_mejor` that add to `camino` (of
+    // weight `peso`), lowering `m_mejor` as cheaper ones turn up; false once there
+    // are too many.
+    bool Recolectar(Pares pendientes, Candidatos permitidos, UINT peso, const Candidatos& camino,
+                    const Multiplicadores* previos);
+    bool Anotar(const Candidatos& cubierta, UINT peso);
+    // The least number of candidates of a cover, and such a cover.
+    UINT Tamano(const Pares& todos, Candidatos& testigo) const;
     // The least weight (at most `limite`) of covering `pendientes` with
     // `permitidos`, or infinity; with `primera`, the weight of the first cover found
     // within the limit. The candidates of that cover go to `elegidos`; `previos`
@@ -211,7 +251,8 @@ private:
     bool QuitarParesDominados(Pares& pendientes, const Candidatos& permitidos) const;
     // Drops the candidates whose open pairs another candidate, no dearer, covers as
     // well. The least cost stays the same.
-    bool QuitarCandidatosDominados(const Pares& pendientes, Candidatos& permitidos) const;
+    bool QuitarCandidatosDominados(const Pares& pendientes, Candidatos& permitidos,
+                                   bool estricto) const;
     // The least cost of the independent pairs: a lower bound of any cover.
     UINT CotaInferior(const Pares& pendientes, const Candidatos& permitidos, Filas& filas,
                       Independientes& independientes) const;
@@ -300,4 +341,7 @@ private:
     std::unordered_map<Clave, Completado, HashClave> m_memoria;
     std::vector<UINT> m_seleccion;
     std::vector<std::vector<UINT>> m_cubiertas;
+    // The ties of the least weight found so far.
+    UINT m_mejor = 0;
+    std::vector<Candidatos> m_empates;
 };

@@ -571,4 +571,32 @@ TEST(CoverSearchEngine, RefusesProblemsItCannotHold) {
               (std::vector<std::vector<UINT>>{{0}}));
 }
 
+// Three pairs, each covered by `porPar` candidates of its own, listed in turn:
+// every cover of three is a least cover, porPar^3 of them. Below and above the
+// number of ties the search keeps, the first 100 come in enumeration order.
+TEST(CoverSearchEngine, ManyTiesStillComeInEnumerationOrder) {
+    for (const UINT porPar : {12u, 13u}) {
+        const UINT n = 3 * porPar;
+        std::vector<CBuscadorCubiertas::Pares> cubre(n);
+        for (UINT j = 0; j < n; ++j) {
+            cubre[j].Set(j % 3);
+        }
+        const std::vector<UINT> literales(n, 2);
+        std::vector<std::vector<UINT>> esperadas;
+        for (UINT a = 0; a < n && esperadas.size() < 100; ++a) {
+            for (UINT b = a + 1; b < n && esperadas.size() < 100; ++b) {
+                for (UINT c = b + 1; c < n && esperadas.size() < 100; ++c) {
+                    if (a % 3 != b % 3 && b % 3 != c % 3 && a % 3 != c % 3) {
+                        esperadas.push_back({a, b, c});
+                    }
+                }
+            }
+        }
+        EXPECT_EQ(CBuscadorCubiertas::Buscar(3, cubre, literales, true, 100), esperadas)
+            << porPar << " candidates per pair";
+        EXPECT_EQ(CBuscadorCubiertas::Buscar(3, cubre, literales, false, 100),
+                  (std::vector<std::vector<UINT>>{{0, 1, 2}}));
+    }
+}
+
 }  // namespace
