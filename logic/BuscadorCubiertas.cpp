@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -78,7 +79,7 @@ std::optional<std::vector<std::vector<UINT>>> CBuscadorCubiertas::Empates(const 
     }
     m_mejor = 0;
     testigo.ForEach([&](UINT j) { m_mejor += m_peso[j]; });
-    if (!Recolectar(todos, m_todos, 0, Candidatos{}, nullptr)) {
+    if (!Recolectar(todos, m_todos, 0, Candidatos{}, nullptr) || !CerrarEmpates(todos)) {
         return std::nullopt;
     }
     std::vector<std::vector<UINT>> cubiertas;
@@ -219,10 +220,10 @@ bool CBuscadorCubiertas::QuitarParesDominados(Pares& pendientes,
     return !quitados.None();
 }
 
-bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes, Candidatos& permitidos,
-                                                   bool estricto) const {
+bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes,
+                                                   Candidatos& permitidos) const {
     // The candidates that cover every open pair of j; of two with the same pairs
-    // and weight the first stays, unless only cheaper ones count.
+    // and weight the first stays.
     bool cambio = false;
     const Candidatos vistos = permitidos;
     vistos.ForEach([&](UINT j) {
@@ -237,7 +238,7 @@ bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes, Cand
         const UINT cuantos = propios.Count();
         bool dominado = false;
         otros.ForEach([&](UINT l) {
-            if (dominado || m_peso[l] > m_peso[j] || (estricto && m_peso[l] == m_peso[j])) {
+            if (dominado || m_peso[l] > m_peso[j]) {
                 return;
             }
             dominado =
@@ -252,7 +253,6 @@ bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes, Cand
 }
 
 CBuscadorCubiertas::Nodo CBuscadorCubiertas::Reducir(Estado& e, UINT limite, bool lleno,
-                                                     bool estricto,
                                                      const Multiplicadores* previos) const {
     Filas filas;
     int lagrange = 0;
@@ -273,7 +273,7 @@ CBuscadorCubiertas::Nodo CBuscadorCubiertas::Reducir(Estado& e, UINT limite, boo
             continue;
         }
         const bool filasQuitadas = QuitarParesDominados(e.pendientes, e.permitidos);
-        if (QuitarCandidatosDominados(e.pendientes, e.permitidos, estricto) || filasQuitadas) {
+        if (QuitarCandidatosDominados(e.pendientes, e.permitidos) || filasQuitadas) {
             continue;
         }
         if (lagrange == 2) {
@@ -320,7 +320,7 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
                                   bool primera, bool lleno, const Multiplicadores* previos,
                                   Candidatos* elegidos) const {
     Estado e(pendientes, permitidos);
-    switch (Reducir(e, limite, lleno, false, previos)) {
+    switch (Reducir(e, limite, lleno, previos)) {
         case Nodo::Descartado:
             return kInfinito;
         case Nodo::Cubierto:
@@ -405,9 +405,9 @@ bool CBuscadorCubiertas::Recolectar(Pares pendientes, Candidatos permitidos, UIN
         return true;
     }
     Estado e(pendientes, permitidos);
-    // Only strict dominance: a candidate as dear as another that covers as much
-    // may still begin a cover of the least weight.
-    switch (Reducir(e, m_mejor - peso, m_conLiterales, true, previos)) {
+    // A candidate as dear as another that covers as much may well be in a cover
+    // of the least weight; CerrarEmpates brings those covers back.
+    switch (Reducir(e, m_mejor - peso, m_conLiterales, previos)) {
         case Nodo::Descartado:
             return true;
         case Nodo::Cubierto: {
@@ -436,6 +436,55 @@ bool CBuscadorCubiertas::Recolectar(Pares pendientes, Candidatos permitidos, UIN
         hijo.Set(j);
         if (!Recolectar(resto, e.permitidos, con, hijo, &e.u)) {
             return false;
+        }
+    }
+    return true;
+}
+
+bool CBuscadorCubiertas::CerrarEmpates(const Pares& todos) {
+    // The search left out the candidates that another one, as dear, covers in
+    // place of: each least cover it missed is one of those it found with such
+    // candidates swapped back, one at a time, each step a least cover again.
+    struct Hash {
+        std::size_t operator()(const Candidatos& c) const { return c.Hash(); }
+    };
+    struct Igual {
+        bool operator()(const Candidatos& a, const Candidatos& b) const { return a.Equals(b); }
+    };
+    std::unordered_set<Candidatos, Hash, Igual> vistas(m_empates.begin(), m_empates.end());
+    std::vector<UINT> miembros;
+    std::vector<Pares> antes;
+    for (std::size_t k = 0; k < m_empates.size(); ++k) {
+        const Candidatos cubierta = m_empates[k];
+        miembros.clear();
+        cubierta.ForEach([&](UINT j) { miembros.push_back(j); });
+        // What the members before each one cover, and then after it.
+        antes.assign(miembros.size() + 1, Pares{});
+        for (std::size_t i = 0; i < miembros.size(); ++i) {
+            antes[i + 1] = antes[i];
+            antes[i + 1] |= m_cubre[miembros[i]];
+        }
+        Pares despues;
+        for (std::size_t i = miembros.size(); i-- > 0;) {
+            const UINT l = miembros[i];
+            Pares propios = todos;
+            propios.Quitar(antes[i]);
+            propios.Quitar(despues);
+            despues |= m_cubre[l];
+            for (UINT j = 0; j < m_nCandidatos; ++j) {
+                if (m_peso[j] != m_peso[l] || cubierta.Test(j) || !propios.SubsetOf(m_cubre[j])) {
+                    continue;
+                }
+                Candidatos otra = cubierta;
+                otra.Reset(l);
+                otra.Set(j);
+                if (vistas.insert(otra).second) {
+                    m_empates.push_back(otra);
+                    if (m_empates.size() > kMaxEmpates) {
+                        return false;
+                    }
+                }
+            }
         }
     }
     return true;

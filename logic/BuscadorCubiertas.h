@@ -16,14 +16,14 @@
 // dominated pairs and candidates dropped, bounds from independent pairs and from
 // Lagrangian prices, independent parts solved apart) finds the least weight and a
 // cover of that weight. With "all solutions" the search first keeps every cover
-// of the least weight instead (only strictly dearer candidates count as
-// dominated there); sorted, they are the answer. Only when there are too many of
-// them does it give way to the walk, which builds the covers in enumeration order
-// one candidate at a time: the next candidate is the first one that begins some
-// completion of that weight, found by asking the branch-and-bound for a
-// completion that begins before the one known, until there is none. Every
-// partial combination it enters can be completed, so it meets the covers in
-// enumeration order without visiting dead branches.
+// of the least weight instead, adding back those that differ from one found by
+// a dominated candidate of the same weight; sorted, they are the answer. Only
+// when there are too many of them does it give way to the walk, which builds the
+// covers in enumeration order one candidate at a time: the next candidate is the
+// first one that begins some completion of that weight, found by asking the
+// branch-and-bound for a completion that begins before the one known, until
+// there is none. Every partial combination it enters can be completed, so it
+// meets the covers in enumeration order without visiting dead branches.
 
 #include <array>
 #include <bit>
@@ -188,10 +188,8 @@ private:
     };
     enum class Nodo { Descartado, Cubierto, Abierto };
     // Forced candidates, bounds and dominance until nothing changes: the node is
-    // out of the limit, covered, or open for branching. `estricto`: only dearer
-    // candidates are dominated, so that every cover of the least weight stays.
-    Nodo Reducir(Estado& e, UINT limite, bool lleno, bool estricto,
-                 const Multiplicadores* previos) const;
+    // out of the limit, covered, or open for branching.
+    Nodo Reducir(Estado& e, UINT limite, bool lleno, const Multiplicadores* previos) const;
     using Orden = std::array<std::pair<double, UINT>, kMaxCandidatos>;
     // The candidates of the pair to branch on, in the order to try them.
     UINT OrdenarRama(const Estado& e, Orden& orden) const;
@@ -206,6 +204,9 @@ private:
     bool Recolectar(Pares pendientes, Candidatos permitidos, UINT peso, const Candidatos& camino,
                     const Multiplicadores* previos);
     bool Anotar(const Candidatos& cubierta, UINT peso);
+    // Adds the covers of the same weight that differ from one kept by a
+    // candidate; false once there are too many.
+    bool CerrarEmpates(const Pares& todos);
     // The least number of candidates of a cover, and such a cover.
     UINT Tamano(const Pares& todos, Candidatos& testigo) const;
     // The least weight (at most `limite`) of covering `pendientes` with
@@ -251,8 +252,7 @@ private:
     bool QuitarParesDominados(Pares& pendientes, const Candidatos& permitidos) const;
     // Drops the candidates whose open pairs another candidate, no dearer, covers as
     // well. The least cost stays the same.
-    bool QuitarCandidatosDominados(const Pares& pendientes, Candidatos& permitidos,
-                                   bool estricto) const;
+    bool QuitarCandidatosDominados(const Pares& pendientes, Candidatos& permitidos) const;
     // The least cost of the independent pairs: a lower bound of any cover.
     UINT CotaInferior(const Pares& pendientes, const Candidatos& permitidos, Filas& filas,
                       Independientes& independientes) const;

@@ -571,6 +571,33 @@ TEST(CoverSearchEngine, RefusesProblemsItCannotHold) {
               (std::vector<std::vector<UINT>>{{0}}));
 }
 
+// Four pairs; A = {0,1,2} and C = {1,2,3} each cover all that a smaller candidate
+// covers, A' = {0,1} and C' = {2,3}. When all four weigh the same, every pair of
+// one A and one C is a least cover, even A' with C', which differs from the
+// cover of the larger ones in both; when A' is dearer, no cover has it.
+TEST(CoverSearchEngine, CoversWithCandidatesAsDearAsLargerOnes) {
+    std::vector<CBuscadorCubiertas::Pares> cubre(4);
+    for (UINT p : {0u, 1u}) {
+        cubre[0].Set(p);  // A'
+    }
+    for (UINT p : {1u, 2u, 3u}) {
+        cubre[1].Set(p);  // C
+    }
+    for (UINT p : {0u, 1u, 2u}) {
+        cubre[2].Set(p);  // A
+    }
+    for (UINT p : {2u, 3u}) {
+        cubre[3].Set(p);  // C'
+    }
+    using Cubiertas = std::vector<std::vector<UINT>>;
+    EXPECT_EQ(CBuscadorCubiertas::Buscar(4, cubre, std::vector<UINT>{2, 2, 2, 2}, true, 100),
+              (Cubiertas{{0, 1}, {0, 3}, {1, 2}, {2, 3}}));
+    EXPECT_EQ(CBuscadorCubiertas::Buscar(4, cubre, std::vector<UINT>{3, 2, 2, 2}, true, 100),
+              (Cubiertas{{1, 2}, {2, 3}}));
+    EXPECT_EQ(CBuscadorCubiertas::Buscar(4, cubre, std::vector<UINT>{2, 2, 2, 2}, true, 3),
+              (Cubiertas{{0, 1}, {0, 3}, {1, 2}}));
+}
+
 // Three pairs, each covered by `porPar` candidates of its own, listed in turn:
 // every cover of three is a least cover, porPar^3 of them. Below and above the
 // number of ties the search keeps, the first 100 come in enumeration order.
