@@ -471,19 +471,27 @@ bool CBuscadorCubiertas::CerrarEmpates(const Pares& todos) {
             propios.Quitar(antes[i]);
             propios.Quitar(despues);
             despues |= m_cubre[l];
-            for (UINT j = 0; j < m_nCandidatos; ++j) {
-                if (m_peso[j] != m_peso[l] || cubierta.Test(j) || !propios.SubsetOf(m_cubre[j])) {
-                    continue;
+            // A least cover has no member without a pair of its own; a stand-in
+            // covers them all, the first one among them.
+            if (propios.None()) {
+                continue;
+            }
+            bool lleno = false;
+            m_candidatosDe[propios.First()].ForEach([&](UINT j) {
+                if (lleno || m_peso[j] != m_peso[l] || cubierta.Test(j) ||
+                    !propios.SubsetOf(m_cubre[j])) {
+                    return;
                 }
                 Candidatos otra = cubierta;
                 otra.Reset(l);
                 otra.Set(j);
                 if (vistas.insert(otra).second) {
                     m_empates.push_back(otra);
-                    if (m_empates.size() > kMaxEmpates) {
-                        return false;
-                    }
+                    lleno = m_empates.size() > kMaxEmpates;
                 }
+            });
+            if (lleno) {
+                return false;
             }
         }
     }
