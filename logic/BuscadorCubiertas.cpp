@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <unordered_set>
@@ -211,9 +212,13 @@ bool CBuscadorCubiertas::QuitarParesDominados(Pares& pendientes,
         if (candidatos.None()) {
             return;
         }
+        // Stops as soon as p alone is left.
         Pares dominados = pendientes;
-        candidatos.ForEach([&](UINT j) { dominados &= m_cubre[j]; });
         dominados.Reset(p);
+        candidatos.ForEachWhile([&](UINT j) {
+            dominados &= m_cubre[j];
+            return !dominados.None();
+        });
         quitados |= dominados;
     });
     pendientes.Quitar(quitados);
@@ -232,9 +237,13 @@ bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes,
             permitidos.Reset(j);
             return;
         }
+        // Stops as soon as no other candidate is left.
         Candidatos otros = permitidos;
-        propios.ForEach([&](UINT p) { otros &= m_candidatosDe[p]; });
         otros.Reset(j);
+        propios.ForEachWhile([&](UINT p) {
+            otros &= m_candidatosDe[p];
+            return !otros.None();
+        });
         const UINT cuantos = propios.Count();
         bool dominado = false;
         otros.ForEach([&](UINT l) {
@@ -303,9 +312,8 @@ UINT CBuscadorCubiertas::OrdenarRama(const Estado& e, Orden& orden) const {
         // The scratch table still holds the last bound's reduced costs.
         for (UINT c = 0; c < m_tabla.nColumnas; ++c) {
             atractivo[m_tabla.columna[c]] =
-                m_conLiterales
-                    ? m_tabla.reducidoTamano[c] * kMaxLiterales + m_tabla.reducidoLiterales[c]
-                    : m_tabla.reducidoTamano[c];
+                m_conLiterales ? m_tabla.reducidoTamano[c] + m_tabla.reducidoLiterales[c]
+                               : m_tabla.reducidoTamano[c];
         }
     }
     UINT n = 0;
@@ -572,6 +580,42 @@ CBuscadorCubiertas::Tabla& CBuscadorCubiertas::ConstruirTabla(const Pares& pendi
         ++t.nColumnas;
     });
     t.inicio[t.nColumnas] = static_cast<UINT>(t.filas.size());
+    // Blocks of eight columns of like length; a padded column costs too much to
+    // be taken.
+    std::array<std::uint32_t, kMaxCandidatos> porLargo;
+    for (UINT c = 0; c < t.nColumnas; ++c) {
+        porLargo[c] = ((t.inicio[c + 1] - t.inicio[c]) << 16) | c;
+    }
+    std::sort(porLargo.begin(), porLargo.begin() + t.nColumnas, std::greater<>());
+    const UINT vacia = t.nPares;
+    t.nBloques = (t.nColumnas + 7) / 8;
+    t.bloques.clear();
+    for (UINT b = 0; b < t.nBloques; ++b) {
+        t.inicioBloque[b] = static_cast<UINT>(t.bloques.size());
+        const UINT largo = porLargo[b * 8] >> 16;
+        for (UINT k = 0; k < largo; ++k) {
+            for (UINT l = 0; l < 8; ++l) {
+                const UINT i = b * 8 + l;
+                if (i < t.nColumnas) {
+                    const UINT c = porLargo[i] & 0xFFFF;
+                    const UINT f = t.inicio[c] + k;
+                    t.bloques.push_back(f < t.inicio[c + 1] ? t.filas[f]
+                                                            : static_cast<std::uint16_t>(vacia));
+                } else {
+                    t.bloques.push_back(static_cast<std::uint16_t>(vacia));
+                }
+            }
+        }
+        for (UINT l = 0; l < 8; ++l) {
+            const UINT i = b * 8 + l;
+            const bool hay = i < t.nColumnas;
+            const UINT c = hay ? porLargo[i] & 0xFFFF : 0;
+            t.columnaDe[i] = static_cast<std::uint16_t>(c);
+            t.costeTamano[i] = hay ? 1.0f : 1e30f;
+            t.costeLiterales[i] = hay ? static_cast<float>(t.literales[c]) : 1e30f;
+        }
+    }
+    t.inicioBloque[t.nBloques] = static_cast<UINT>(t.bloques.size());
     return t;
 }
 
@@ -708,11 +752,14 @@ double CBuscadorCubiertas::Subgradiente(std::array<double, kMaxPares>& u, bool l
     // below; subgradient steps raise it towards the target.
     const Tabla& t = m_tabla;
     const UINT n = t.nPares;
-    std::array<double, kMaxPares> precio;
+    // The steps in single precision, over the blocks; the bound returned is that
+    // of the best prices, summed again exactly.
+    std::array<float, kMaxPares + 1> precio;
     for (UINT r = 0; r < n; ++r) {
-        precio[r] = u[t.par[r]];
+        precio[r] = static_cast<float>(u[t.par[r]]);
     }
-    std::array<double, kMaxPares> mejorPrecio;
+    precio[n] = 0.0f;  // the empty row of the blocks
+    std::array<float, kMaxPares> mejorPrecio;
     std::copy_n(precio.begin(), n, mejorPrecio.begin());
     double mejor = std::numeric_limits<double>::lowest();
     double paso = kPasoInicial;
@@ -721,7 +768,7 @@ double CBuscadorCubiertas::Subgradiente(std::array<double, kMaxPares>& u, bool l
         // The subgradient: 1 less the number of taken candidates of each pair.
         std::array<int, kMaxPares> gradiente;
         std::fill_n(gradiente.begin(), n, 1);
-        const double valor = ValorLagrange(precio, literales, reducido, gradiente.data());
+        const double valor = ValorRapido(precio.data(), literales, gradiente.data());
         if (valor > mejor + kHolgura) {
             mejor = valor;
             std::copy_n(precio.begin(), n, mejorPrecio.begin());
@@ -734,75 +781,90 @@ double CBuscadorCubiertas::Subgradiente(std::array<double, kMaxPares>& u, bool l
         if (Redondear(mejor) >= objetivo || k == pasos || paso < pasoMinimo) {
             break;
         }
-        double norma = 0;
+        int norma = 0;
         for (UINT r = 0; r < n; ++r) {
-            norma += static_cast<double>(gradiente[r] * gradiente[r]);
+            norma += gradiente[r] * gradiente[r];
         }
         if (norma == 0) {
             break;
         }
-        const double salto = paso * (objetivo - valor) / norma;
+        const float salto = static_cast<float>(paso * (objetivo - valor) / norma);
         for (UINT r = 0; r < n; ++r) {
-            precio[r] = std::max(0.0, precio[r] + salto * gradiente[r]);
+            precio[r] = std::max(0.0f, precio[r] + salto * static_cast<float>(gradiente[r]));
         }
     }
+    std::array<double, kMaxPares> exacto;
     for (UINT r = 0; r < n; ++r) {
+        exacto[r] = mejorPrecio[r];
         u[t.par[r]] = mejorPrecio[r];
     }
-    ValorLagrange(mejorPrecio, literales, reducido, nullptr);
-    return mejor;
+    return ValorLagrange(exacto, literales, reducido);
+}
+
+float CBuscadorCubiertas::ValorRapido(const float* u, bool literales, int* gradiente) const {
+    const Tabla& t = m_tabla;
+    // Four partial sums and eight columns at a time: a single sum would wait on
+    // each addition in turn.
+    float s[4] = {0, 0, 0, 0};
+    UINT r = 0;
+    for (; r + 3 < t.nPares; r += 4) {
+        for (UINT l = 0; l < 4; ++l) {
+            s[l] += u[r + l];
+        }
+    }
+    for (; r < t.nPares; ++r) {
+        s[0] += u[r];
+    }
+    float valor = (s[0] + s[1]) + (s[2] + s[3]);
+    const float* coste = literales ? t.costeLiterales.data() : t.costeTamano.data();
+    const std::uint16_t* bloques = t.bloques.data();
+    std::array<std::uint16_t, kMaxCandidatos + 8> tomadas;
+    UINT nTomadas = 0;
+    float ganancia = 0;
+    for (UINT b = 0; b < t.nBloques; ++b) {
+        float a[8];
+        for (UINT l = 0; l < 8; ++l) {
+            a[l] = coste[b * 8 + l];
+        }
+        for (UINT f = t.inicioBloque[b]; f < t.inicioBloque[b + 1]; f += 8) {
+            for (UINT l = 0; l < 8; ++l) {
+                a[l] -= u[bloques[f + l]];
+            }
+        }
+        // The taken ones listed without a branch per column.
+        for (UINT l = 0; l < 8; ++l) {
+            ganancia += std::min(a[l], 0.0f);
+            tomadas[nTomadas] = static_cast<std::uint16_t>(b * 8 + l);
+            nTomadas += a[l] < 0 ? 1u : 0u;
+        }
+    }
+    const std::uint16_t* filas = t.filas.data();
+    for (UINT k = 0; k < nTomadas; ++k) {
+        const UINT c = t.columnaDe[tomadas[k]];
+        // The end read once: the counts written may alias it.
+        const UINT fin = t.inicio[c + 1];
+        for (UINT f = t.inicio[c]; f < fin; ++f) {
+            --gradiente[filas[f]];
+        }
+    }
+    return valor + ganancia;
 }
 
 double CBuscadorCubiertas::ValorLagrange(const std::array<double, kMaxPares>& u, bool literales,
-                                         std::array<double, kMaxCandidatos>& reducido,
-                                         int* gradiente) const {
+                                         std::array<double, kMaxCandidatos>& reducido) const {
     const Tabla& t = m_tabla;
     const std::uint16_t* filas = t.filas.data();
     double valor = 0;
     for (UINT r = 0; r < t.nPares; ++r) {
         valor += u[r];
     }
-    // The reduced costs two candidates at a time: their sums do not wait on each
-    // other, and each is still taken in its own order.
-    const auto coste = [&](UINT c) { return literales ? t.literales[c] : 1.0; };
-    UINT c = 0;
-    for (; c + 1 < t.nColumnas; c += 2) {
-        double a = coste(c);
-        double b = coste(c + 1);
-        UINT fa = t.inicio[c];
-        const UINT ha = t.inicio[c + 1];
-        UINT fb = ha;
-        const UINT hb = t.inicio[c + 2];
-        for (; fa < ha && fb < hb; ++fa, ++fb) {
-            a -= u[filas[fa]];
-            b -= u[filas[fb]];
-        }
-        for (; fa < ha; ++fa) {
-            a -= u[filas[fa]];
-        }
-        for (; fb < hb; ++fb) {
-            b -= u[filas[fb]];
-        }
-        reducido[c] = a;
-        reducido[c + 1] = b;
-    }
-    if (c < t.nColumnas) {
-        double a = coste(c);
+    for (UINT c = 0; c < t.nColumnas; ++c) {
+        double a = literales ? t.literales[c] : 1.0;
         for (UINT f = t.inicio[c]; f < t.inicio[c + 1]; ++f) {
             a -= u[filas[f]];
         }
         reducido[c] = a;
-    }
-    for (c = 0; c < t.nColumnas; ++c) {
-        const double r = reducido[c];
-        if (r < 0) {
-            valor += r;
-            if (gradiente != nullptr) {
-                for (UINT f = t.inicio[c]; f < t.inicio[c + 1]; ++f) {
-                    --gradiente[filas[f]];
-                }
-            }
-        }
+        valor += std::min(a, 0.0);
     }
     return valor;
 }

@@ -111,14 +111,24 @@ public:
             m_w[palabra] &= b == 63 ? 0 : ~std::uint64_t{0} << (b + 1);
         }
         friend Conjunto operator&(Conjunto a, const Conjunto& b) { return a &= b; }
+        // Calls f(i) for the members in ascending order while it returns true.
+        template <class F>
+        void ForEachWhile(F&& f) const {
+            for (std::size_t k = 0; k < W; ++k) {
+                for (std::uint64_t x = m_w[k]; x != 0; x &= x - 1) {
+                    if (!f(static_cast<UINT>(k * 64 + static_cast<UINT>(std::countr_zero(x))))) {
+                        return;
+                    }
+                }
+            }
+        }
         // Calls f(i) for every member i in ascending order.
         template <class F>
         void ForEach(F&& f) const {
-            for (std::size_t k = 0; k < W; ++k) {
-                for (std::uint64_t x = m_w[k]; x != 0; x &= x - 1) {
-                    f(static_cast<UINT>(k * 64 + static_cast<UINT>(std::countr_zero(x))));
-                }
-            }
+            ForEachWhile([&](UINT i) {
+                f(i);
+                return true;
+            });
         }
         // The smallest member; the set must not be empty.
         UINT First() const {
@@ -239,10 +249,13 @@ private:
                         int paciencia = kPaciencia, double pasoMinimo = kPasoMinimo) const;
     static constexpr int kPaciencia = 5;
     static constexpr double kPasoMinimo = 0.1;
-    // The bound at prices `u` given per row of the table; with `gradiente`, also
-    // takes from each row's count the candidates the bound takes.
+    // The bound at prices `u` given per row of the table, summed exactly, and
+    // the candidates' reduced costs under them.
     double ValorLagrange(const std::array<double, kMaxPares>& u, bool literales,
-                         std::array<double, kMaxCandidatos>& reducido, int* gradiente) const;
+                         std::array<double, kMaxCandidatos>& reducido) const;
+    // The same bound in single precision, for the steps only; takes from each
+    // row's count in `gradiente` the candidates the bound takes.
+    float ValorRapido(const float* u, bool literales, int* gradiente) const;
     // Takes the candidates that some pair cannot do without and lists the other
     // pairs by their count of candidates; false when some pair has none left.
     bool Forzar(Pares& pendientes, Candidatos& permitidos, UINT& fijo, Filas& filas,
@@ -311,6 +324,15 @@ private:
         std::vector<std::uint16_t> filas;
         UINT nColumnas = 0;
         UINT nPares = 0;
+        // The same columns in blocks of eight, longest first, each block as rows
+        // of eight row numbers padded with an empty row: the steps of the bound
+        // run over them without a branch per column.
+        std::vector<std::uint16_t> bloques;
+        std::array<UINT, kMaxCandidatos / 8 + 2> inicioBloque;
+        std::array<std::uint16_t, kMaxCandidatos + 8> columnaDe;
+        std::array<float, kMaxCandidatos + 8> costeTamano;
+        std::array<float, kMaxCandidatos + 8> costeLiterales;
+        UINT nBloques = 0;
     };
     mutable Tabla m_tabla;
     Tabla& ConstruirTabla(const Pares& pendientes, const Candidatos& permitidos) const;
