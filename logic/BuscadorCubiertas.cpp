@@ -78,6 +78,7 @@ std::optional<std::vector<std::vector<UINT>>> CBuscadorCubiertas::Empates(const 
     if (Tamano(todos, testigo) == kInfinito) {
         return std::vector<std::vector<UINT>>{};
     }
+    Abaratar(todos, testigo);
     m_mejor = 0;
     testigo.ForEach([&](UINT j) { m_mejor += m_peso[j]; });
     if (!Recolectar(todos, m_todos, 0, Candidatos{}, nullptr) || !CerrarEmpates(todos)) {
@@ -504,6 +505,41 @@ bool CBuscadorCubiertas::CerrarEmpates(const Pares& todos) {
         }
     }
     return true;
+}
+
+void CBuscadorCubiertas::Abaratar(const Pares& todos, Candidatos& cubierta) const {
+    // A member that covers nothing of its own goes; one whose own pairs a
+    // cheaper candidate covers as well gives way to it.
+    for (bool cambio = true; cambio;) {
+        cambio = false;
+        std::vector<UINT> miembros;
+        cubierta.ForEach([&](UINT j) { miembros.push_back(j); });
+        for (const UINT l : miembros) {
+            Pares propios = todos;
+            cubierta.ForEach([&](UINT j) {
+                if (j != l) {
+                    propios.Quitar(m_cubre[j]);
+                }
+            });
+            if (propios.None()) {
+                cubierta.Reset(l);
+                cambio = true;
+                continue;
+            }
+            UINT mejor = l;
+            m_candidatosDe[propios.First()].ForEach([&](UINT j) {
+                if (!cubierta.Test(j) && m_peso[j] < m_peso[mejor] &&
+                    propios.SubsetOf(m_cubre[j])) {
+                    mejor = j;
+                }
+            });
+            if (mejor != l) {
+                cubierta.Reset(l);
+                cubierta.Set(mejor);
+                cambio = true;
+            }
+        }
+    }
 }
 
 bool CBuscadorCubiertas::Anotar(const Candidatos& cubierta, UINT peso) {

@@ -214,6 +214,9 @@ private:
     bool Recolectar(Pares pendientes, Candidatos permitidos, UINT peso, const Candidatos& camino,
                     const Multiplicadores* previos);
     bool Anotar(const Candidatos& cubierta, UINT peso);
+    // Makes a cover cheaper by single swaps, so that the search for the ties
+    // starts from a tighter limit.
+    void Abaratar(const Pares& todos, Candidatos& cubierta) const;
     // Adds the covers of the same weight that differ from one kept by a
     // candidate; false once there are too many.
     bool CerrarEmpates(const Pares& todos);
