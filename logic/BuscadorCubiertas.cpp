@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <limits>
 #include <optional>
 #include <unordered_set>
@@ -32,6 +31,30 @@ constexpr int kPasosLargo = 1000;
 constexpr int kPacienciaLargo = 30;
 constexpr double kPasoMinimoLargo = 1e-4;
 constexpr UINT kHuecoLargo = 3;
+
+// Sorts keys (count << 16 | number) given in ascending number by count, keeping
+// that order among equal counts, as sorting the keys would: the counts are
+// small, so a counting sort beats a comparison sort.
+template <class T, std::size_t N>
+void OrdenarPorCuenta(std::array<T, N>& clave, UINT n) {
+    UINT maximo = 0;
+    for (UINT k = 0; k < n; ++k) {
+        maximo = std::max<UINT>(maximo, clave[k] >> 16);
+    }
+    std::array<UINT, CBuscadorCubiertas::kMaxCandidatos + 2> inicio;
+    std::fill_n(inicio.begin(), maximo + 2, 0);
+    for (UINT k = 0; k < n; ++k) {
+        ++inicio[(clave[k] >> 16) + 1];
+    }
+    for (UINT c = 0; c <= maximo; ++c) {
+        inicio[c + 1] += inicio[c];
+    }
+    std::array<T, N> copia;
+    std::copy_n(clave.begin(), n, copia.begin());
+    for (UINT k = 0; k < n; ++k) {
+        clave[inicio[copia[k] >> 16]++] = copia[k];
+    }
+}
 }  // namespace
 
 std::vector<std::vector<UINT>> CBuscadorCubiertas::Buscar(UINT nPares, std::span<const Pares> cubre,
@@ -156,7 +179,7 @@ UINT CBuscadorCubiertas::CotaInferior(const Pares& pendientes, const Candidatos&
                                       Filas& filas, Independientes& independientes) const {
     // Pairs no two of which share a candidate each need a candidate of their own.
     // Taking them fewest-candidates first keeps the set large.
-    std::sort(filas.clave.begin(), filas.clave.begin() + filas.n);
+    OrdenarPorCuenta(filas.clave, filas.n);
     Pares bloqueados;
     UINT cota = 0;
     independientes.pares = Pares{};
@@ -622,7 +645,8 @@ CBuscadorCubiertas::Tabla& CBuscadorCubiertas::ConstruirTabla(const Pares& pendi
     for (UINT c = 0; c < t.nColumnas; ++c) {
         porLargo[c] = ((t.inicio[c + 1] - t.inicio[c]) << 16) | c;
     }
-    std::sort(porLargo.begin(), porLargo.begin() + t.nColumnas, std::greater<>());
+    OrdenarPorCuenta(porLargo, t.nColumnas);
+    std::reverse(porLargo.begin(), porLargo.begin() + t.nColumnas);
     const UINT vacia = t.nPares;
     t.nBloques = (t.nColumnas + 7) / 8;
     t.bloques.clear();
