@@ -104,7 +104,7 @@ std::optional<std::vector<std::vector<UINT>>> CBuscadorCubiertas::Empates(const 
     Abaratar(todos, testigo);
     m_mejor = 0;
     testigo.ForEach([&](UINT j) { m_mejor += m_peso[j]; });
-    if (!Recolectar(todos, m_todos, 0, Candidatos{}, nullptr) || !CerrarEmpates(todos)) {
+    if (!Recolectar(todos, m_todos, 0, Candidatos{}, nullptr, nullptr) || !CerrarEmpates(todos)) {
         return std::nullopt;
     }
     std::vector<std::vector<UINT>> cubiertas;
@@ -223,11 +223,11 @@ bool CBuscadorCubiertas::QuitarPorCota(Candidatos& permitidos, UINT cota, UINT l
     return cambio;
 }
 
-bool CBuscadorCubiertas::QuitarParesDominados(Pares& pendientes,
-                                              const Candidatos& permitidos) const {
+bool CBuscadorCubiertas::QuitarParesDominados(Pares& pendientes, const Candidatos& permitidos,
+                                              const Pares& revisar) const {
     // The pairs that every candidate of p covers have all of p's candidates.
     Pares quitados;
-    const Pares vistos = pendientes;
+    const Pares vistos = revisar & pendientes;
     vistos.ForEach([&](UINT p) {
         if (quitados.Test(p)) {
             return;
@@ -249,12 +249,12 @@ bool CBuscadorCubiertas::QuitarParesDominados(Pares& pendientes,
     return !quitados.None();
 }
 
-bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes,
-                                                   Candidatos& permitidos) const {
+bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes, Candidatos& permitidos,
+                                                   const Candidatos& revisar) const {
     // The candidates that cover every open pair of j; of two with the same pairs
     // and weight the first stays.
     bool cambio = false;
-    const Candidatos vistos = permitidos;
+    const Candidatos vistos = revisar & permitidos;
     vistos.ForEach([&](UINT j) {
         const Pares propios = m_cubre[j] & pendientes;
         if (propios.None()) {
@@ -285,6 +285,30 @@ bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes,
     return cambio;
 }
 
+bool CBuscadorCubiertas::QuitarDominados(Estado& e) const {
+    Depurado& d = e.depurado;
+    Pares filas = e.pendientes;
+    if (d.valido) {
+        Candidatos perdidos = d.permitidos;
+        perdidos.Quitar(e.permitidos);
+        filas = Pares{};
+        perdidos.ForEach([&](UINT j) { filas |= m_cubre[j]; });
+    }
+    const bool filasQuitadas = QuitarParesDominados(e.pendientes, e.permitidos, filas);
+    d.permitidos = e.permitidos;
+    Candidatos columnas = e.permitidos;
+    if (d.valido) {
+        Pares perdidas = d.pendientes;
+        perdidas.Quitar(e.pendientes);
+        columnas = Candidatos{};
+        perdidas.ForEach([&](UINT p) { columnas |= m_candidatosDe[p]; });
+    }
+    const bool columnasQuitadas = QuitarCandidatosDominados(e.pendientes, e.permitidos, columnas);
+    d.pendientes = e.pendientes;
+    d.valido = true;
+    return filasQuitadas || columnasQuitadas;
+}
+
 CBuscadorCubiertas::Nodo CBuscadorCubiertas::Reducir(Estado& e, UINT limite, bool lleno,
                                                      const Multiplicadores* previos) const {
     Filas filas;
@@ -305,8 +329,7 @@ CBuscadorCubiertas::Nodo CBuscadorCubiertas::Reducir(Estado& e, UINT limite, boo
         if (QuitarPorCota(e.permitidos, e.cota, limite, e.independientes)) {
             continue;
         }
-        const bool filasQuitadas = QuitarParesDominados(e.pendientes, e.permitidos);
-        if (QuitarCandidatosDominados(e.pendientes, e.permitidos) || filasQuitadas) {
+        if (QuitarDominados(e)) {
             continue;
         }
         if (lagrange == 2) {
@@ -350,8 +373,8 @@ UINT CBuscadorCubiertas::OrdenarRama(const Estado& e, Orden& orden) const {
 
 UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT limite,
                                   bool primera, bool lleno, const Multiplicadores* previos,
-                                  Candidatos* elegidos) const {
-    Estado e(pendientes, permitidos);
+                                  Candidatos* elegidos, const Depurado* depurado) const {
+    Estado e(pendientes, permitidos, depurado);
     switch (Reducir(e, limite, lleno, previos)) {
         case Nodo::Descartado:
             return kInfinito;
@@ -379,7 +402,7 @@ UINT CBuscadorCubiertas::Resolver(Pares pendientes, Candidatos permitidos, UINT 
         resto.Quitar(m_cubre[j]);
         Candidatos deResto;
         const UINT sub = Resolver(resto, e.permitidos, limite - e.fijo - m_peso[j], primera, lleno,
-                                  &e.u, &deResto);
+                                  &e.u, &deResto, &e.depurado);
         if (sub == kInfinito) {
             continue;
         }
@@ -415,7 +438,7 @@ UINT CBuscadorCubiertas::ResolverPartes(const Estado& e, const Pares& parte, UIN
         Candidatos deParte;
         // A part may well need fewer candidates than its limit has room for.
         const UINT coste = Resolver(actual, e.permitidos, limite - total - cotaOtras,
-                                    ultima && primera, false, &e.u, &deParte);
+                                    ultima && primera, false, &e.u, &deParte, &e.depurado);
         if (coste == kInfinito) {
             return kInfinito;
         }
@@ -432,11 +455,12 @@ UINT CBuscadorCubiertas::ResolverPartes(const Estado& e, const Pares& parte, UIN
 }
 
 bool CBuscadorCubiertas::Recolectar(Pares pendientes, Candidatos permitidos, UINT peso,
-                                    const Candidatos& camino, const Multiplicadores* previos) {
+                                    const Candidatos& camino, const Multiplicadores* previos,
+                                    const Depurado* depurado) {
     if (peso > m_mejor) {
         return true;
     }
-    Estado e(pendientes, permitidos);
+    Estado e(pendientes, permitidos, depurado);
     // A candidate as dear as another that covers as much may well be in a cover
     // of the least weight; CerrarEmpates brings those covers back.
     switch (Reducir(e, m_mejor - peso, m_conLiterales, previos)) {
@@ -466,7 +490,7 @@ bool CBuscadorCubiertas::Recolectar(Pares pendientes, Candidatos permitidos, UIN
         resto.Quitar(m_cubre[j]);
         Candidatos hijo = base;
         hijo.Set(j);
-        if (!Recolectar(resto, e.permitidos, con, hijo, &e.u)) {
+        if (!Recolectar(resto, e.permitidos, con, hijo, &e.u, &e.depurado)) {
             return false;
         }
     }

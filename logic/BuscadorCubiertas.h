@@ -183,10 +183,20 @@ private:
         std::array<double, kMaxPares> tamano;
         std::array<double, kMaxPares> literales;
     };
+    // The open pairs and allowed candidates at the last pass of each dominance
+    // test. Both sets only shrink down the search, and a pass leaves nothing
+    // dominated: later only pairs that lost a candidate can dominate another, and
+    // only candidates that lost a pair can be dominated.
+    struct Depurado {
+        Candidatos permitidos;  // at the last pass over the pairs
+        Pares pendientes;       // at the last pass over the candidates
+        bool valido = false;
+    };
     // A node of the search once reduced: what is still open, what is allowed, what
     // the reductions took and at what weight, and the bounds' prices.
     struct Estado {
-        Estado(const Pares& p, const Candidatos& c) : pendientes(p), permitidos(c) {}
+        Estado(const Pares& p, const Candidatos& c, const Depurado* previo)
+            : pendientes(p), permitidos(c), depurado(previo != nullptr ? *previo : Depurado{}) {}
         Pares pendientes;
         Candidatos permitidos;
         UINT fijo = 0;
@@ -195,6 +205,7 @@ private:
         Multiplicadores u;
         UINT cota = 0;
         bool precios = false;
+        Depurado depurado;
     };
     enum class Nodo { Descartado, Cubierto, Abierto };
     // Forced candidates, bounds and dominance until nothing changes: the node is
@@ -212,7 +223,7 @@ private:
     // weight `peso`), lowering `m_mejor` as cheaper ones turn up; false once there
     // are too many.
     bool Recolectar(Pares pendientes, Candidatos permitidos, UINT peso, const Candidatos& camino,
-                    const Multiplicadores* previos);
+                    const Multiplicadores* previos, const Depurado* depurado);
     bool Anotar(const Candidatos& cubierta, UINT peso);
     // Makes a cover cheaper by single swaps, so that the search for the ties
     // starts from a tighter limit.
@@ -229,7 +240,8 @@ private:
     // than the limit has room for, so that what is left of the limit beyond them
     // bounds the literals.
     UINT Resolver(Pares pendientes, Candidatos permitidos, UINT limite, bool primera, bool lleno,
-                  const Multiplicadores* previos, Candidatos* elegidos) const;
+                  const Multiplicadores* previos, Candidatos* elegidos,
+                  const Depurado* depurado = nullptr) const;
     // The least cost of covering all pairs, and such a cover.
     UINT Optimo(const Pares& todos, Candidatos& testigo) const;
     // The weight of a cover taken greedily: a first limit.
@@ -265,10 +277,19 @@ private:
                 Candidatos& tomados) const;
     // Drops the pairs whose candidates include all those of another pair: covering
     // that one covers them. The covers stay the same.
-    bool QuitarParesDominados(Pares& pendientes, const Candidatos& permitidos) const;
+    bool QuitarParesDominados(Pares& pendientes, const Candidatos& permitidos) const {
+        return QuitarParesDominados(pendientes, permitidos, pendientes);
+    }
+    // The same, with only the pairs of `revisar` as dominating ones.
+    bool QuitarParesDominados(Pares& pendientes, const Candidatos& permitidos,
+                              const Pares& revisar) const;
     // Drops the candidates whose open pairs another candidate, no dearer, covers as
     // well. The least cost stays the same.
-    bool QuitarCandidatosDominados(const Pares& pendientes, Candidatos& permitidos) const;
+    bool QuitarCandidatosDominados(const Pares& pendientes, Candidatos& permitidos,
+                                   const Candidatos& revisar) const;
+    // Both tests, each over what changed since its last pass; true if either
+    // dropped something.
+    bool QuitarDominados(Estado& e) const;
     // The least cost of the independent pairs: a lower bound of any cover.
     UINT CotaInferior(const Pares& pendientes, const Candidatos& permitidos, Filas& filas,
                       Independientes& independientes) const;
