@@ -359,6 +359,10 @@ private:
         UINT nBloques = 0;
     };
     mutable Tabla m_tabla;
+    // How often the bound of the literals was computed, and how often it closed
+    // the branch.
+    mutable long m_cotasLiterales = 0;
+    mutable long m_podasLiterales = 0;
     Tabla& ConstruirTabla(const Pares& pendientes, const Candidatos& permitidos) const;
     // The bound of the whole problem and its reduced costs, for Excede.
     UINT m_optimo = 0;
