@@ -658,16 +658,25 @@ CBuscadorCubiertas::Tabla& CBuscadorCubiertas::ConstruirTabla(const Pares& pendi
         t.fila[p] = static_cast<std::uint16_t>(t.nPares);
         t.par[t.nPares++] = static_cast<std::uint16_t>(p);
     });
+    // The lengths first, so that the rows are written without growing the
+    // vectors one at a time.
     t.nColumnas = 0;
-    t.filas.clear();
+    UINT total = 0;
     permitidos.ForEach([&](UINT j) {
         t.columna[t.nColumnas] = j;
         t.literales[t.nColumnas] = m_literales[j];
-        t.inicio[t.nColumnas] = static_cast<UINT>(t.filas.size());
-        (m_cubre[j] & pendientes).ForEach([&](UINT p) { t.filas.push_back(t.fila[p]); });
-        ++t.nColumnas;
+        t.inicio[t.nColumnas++] = total;
+        total += (m_cubre[j] & pendientes).Count();
     });
-    t.inicio[t.nColumnas] = static_cast<UINT>(t.filas.size());
+    t.inicio[t.nColumnas] = total;
+    if (t.filas.size() < total) {
+        t.filas.resize(total);
+    }
+    std::uint16_t* filas = t.filas.data();
+    for (UINT c = 0; c < t.nColumnas; ++c) {
+        std::uint16_t* fila = filas + t.inicio[c];
+        (m_cubre[t.columna[c]] & pendientes).ForEach([&](UINT p) { *fila++ = t.fila[p]; });
+    }
     // Blocks of eight columns of like length; a padded column costs too much to
     // be taken.
     std::array<std::uint32_t, kMaxCandidatos> porLargo;
@@ -676,35 +685,32 @@ CBuscadorCubiertas::Tabla& CBuscadorCubiertas::ConstruirTabla(const Pares& pendi
     }
     OrdenarPorCuenta(porLargo, t.nColumnas);
     std::reverse(porLargo.begin(), porLargo.begin() + t.nColumnas);
-    const UINT vacia = t.nPares;
+    const auto vacia = static_cast<std::uint16_t>(t.nPares);
     t.nBloques = (t.nColumnas + 7) / 8;
-    t.bloques.clear();
+    UINT casillas = 0;
     for (UINT b = 0; b < t.nBloques; ++b) {
-        t.inicioBloque[b] = static_cast<UINT>(t.bloques.size());
-        const UINT largo = porLargo[b * 8] >> 16;
-        for (UINT k = 0; k < largo; ++k) {
-            for (UINT l = 0; l < 8; ++l) {
-                const UINT i = b * 8 + l;
-                if (i < t.nColumnas) {
-                    const UINT c = porLargo[i] & 0xFFFF;
-                    const UINT f = t.inicio[c] + k;
-                    t.bloques.push_back(f < t.inicio[c + 1] ? t.filas[f]
-                                                            : static_cast<std::uint16_t>(vacia));
-                } else {
-                    t.bloques.push_back(static_cast<std::uint16_t>(vacia));
-                }
+        t.inicioBloque[b] = casillas;
+        casillas += 8 * (porLargo[b * 8] >> 16);
+    }
+    t.inicioBloque[t.nBloques] = casillas;
+    if (t.bloques.size() < casillas) {
+        t.bloques.resize(casillas);
+    }
+    std::fill_n(t.bloques.begin(), casillas, vacia);
+    for (UINT i = 0; i < t.nBloques * 8; ++i) {
+        const bool hay = i < t.nColumnas;
+        const UINT c = hay ? porLargo[i] & 0xFFFF : 0;
+        t.columnaDe[i] = static_cast<std::uint16_t>(c);
+        t.costeTamano[i] = hay ? 1.0f : 1e30f;
+        t.costeLiterales[i] = hay ? static_cast<float>(t.literales[c]) : 1e30f;
+        if (hay) {
+            // Lane i % 8 of its block, one row of the block per row of the column.
+            std::uint16_t* casilla = t.bloques.data() + t.inicioBloque[i / 8] + i % 8;
+            for (UINT f = t.inicio[c]; f < t.inicio[c + 1]; ++f, casilla += 8) {
+                *casilla = filas[f];
             }
         }
-        for (UINT l = 0; l < 8; ++l) {
-            const UINT i = b * 8 + l;
-            const bool hay = i < t.nColumnas;
-            const UINT c = hay ? porLargo[i] & 0xFFFF : 0;
-            t.columnaDe[i] = static_cast<std::uint16_t>(c);
-            t.costeTamano[i] = hay ? 1.0f : 1e30f;
-            t.costeLiterales[i] = hay ? static_cast<float>(t.literales[c]) : 1e30f;
-        }
     }
-    t.inicioBloque[t.nBloques] = static_cast<UINT>(t.bloques.size());
     return t;
 }
 
