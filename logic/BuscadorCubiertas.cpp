@@ -216,6 +216,10 @@ bool CBuscadorCubiertas::QuitarPorCota(Candidatos& permitidos, UINT cota, UINT l
     bool cambio = false;
     const Candidatos vistos = permitidos;
     vistos.ForEach([&](UINT j) {
+        // What j saves can only bring the bound down.
+        if (cota + m_peso[j] <= limite) {
+            return;
+        }
         UINT ahorro = 0;
         (m_cubre[j] & independientes.pares).ForEach([&](UINT p) {
             ahorro += independientes.minimo[p];
