@@ -60,6 +60,15 @@ void OrdenarPorCuenta(std::array<T, N>& clave, UINT n) {
         clave[inicio[copia[k] >> 16]++] = copia[k];
     }
 }
+// What the members of `antes` missing from `ahora` reach through `alcance`.
+template <class De, class A>
+A Tocados(const De& antes, const De& ahora, const std::vector<A>& alcance) {
+    De perdidos = antes;
+    perdidos.Quitar(ahora);
+    A tocados;
+    perdidos.ForEach([&](UINT i) { tocados |= alcance[i]; });
+    return tocados;
+}
 }  // namespace
 
 std::vector<std::vector<UINT>> CBuscadorCubiertas::Buscar(UINT nPares, std::span<const Pares> cubre,
@@ -296,22 +305,11 @@ bool CBuscadorCubiertas::QuitarCandidatosDominados(const Pares& pendientes, Cand
 
 bool CBuscadorCubiertas::QuitarDominados(Estado& e) const {
     Depurado& d = e.depurado;
-    Pares filas = e.pendientes;
-    if (d.valido) {
-        Candidatos perdidos = d.permitidos;
-        perdidos.Quitar(e.permitidos);
-        filas = Pares{};
-        perdidos.ForEach([&](UINT j) { filas |= m_cubre[j]; });
-    }
+    const Pares filas = d.valido ? Tocados(d.permitidos, e.permitidos, m_cubre) : e.pendientes;
     const bool filasQuitadas = QuitarParesDominados(e.pendientes, e.permitidos, filas);
     d.permitidos = e.permitidos;
-    Candidatos columnas = e.permitidos;
-    if (d.valido) {
-        Pares perdidas = d.pendientes;
-        perdidas.Quitar(e.pendientes);
-        columnas = Candidatos{};
-        perdidas.ForEach([&](UINT p) { columnas |= m_candidatosDe[p]; });
-    }
+    const Candidatos columnas =
+        d.valido ? Tocados(d.pendientes, e.pendientes, m_candidatosDe) : e.permitidos;
     const bool columnasQuitadas = QuitarCandidatosDominados(e.pendientes, e.permitidos, columnas);
     d.pendientes = e.pendientes;
     d.valido = true;
