@@ -1,4 +1,5 @@
 // The five entry forms and the processing pipeline that every entry ends in.
+#include <functional>
 #include <vector>
 
 #include "logic/Sistema.h"
@@ -48,12 +49,20 @@ void CSistema::ApplyEquations(const TextosFuncion& ecuaciones, const TextosFunci
 }
 
 void CSistema::ApplyKMapCells(const CeldasMapa& celdas) {
+    ApplyCells([&celdas](UINT f, UINT t) { return celdas[t][f]; });
+}
+
+void CSistema::ApplyTruthTableCells(const CeldasTabla& celdas) {
+    ApplyCells([&celdas](UINT f, UINT t) { return celdas[f][t]; });
+}
+
+void CSistema::ApplyCells(const std::function<char(UINT, UINT)>& celda) {
     FreeTermList(m_pNivelSop[0]);
-    for (UINT f = 0; f < m_nFunciones; ++f) {
+    for (UINT f = 0; f < m_nFunciones && f < kMaxFunciones; ++f) {
         for (UINT t = 0; t < m_nTerminos && t < kMaxTerminos; ++t) {
-            if (celdas[t][f] == '1') {
+            if (celda(f, t) == '1') {
                 InsertTermMerge(m_pNivelSop[0], t, Bit(f), 0);
-            } else if (celdas[t][f] == 'X') {
+            } else if (celda(f, t) == 'X') {
                 InsertTermMerge(m_pNivelSop[0], t, Bit(f), Bit(f));
             }
         }
@@ -63,20 +72,31 @@ void CSistema::ApplyKMapCells(const CeldasMapa& celdas) {
     Process();
 }
 
-void CSistema::ApplyTruthTableCells(const CeldasTabla& celdas) {
-    FreeTermList(m_pNivelSop[0]);
-    for (UINT f = 0; f < m_nFunciones; ++f) {
-        for (UINT t = 0; t < m_nTerminos && t < kMaxTerminos; ++t) {
-            if (celdas[f][t] == '1') {
-                InsertTermMerge(m_pNivelSop[0], t, Bit(f), 0);
-            } else if (celdas[f][t] == 'X') {
-                InsertTermMerge(m_pNivelSop[0], t, Bit(f), Bit(f));
+CeldasTabla CSistema::GetTruthTableCells() const {
+    CeldasTabla celdas;
+    for (auto& fila : celdas) {
+        fila.fill('0');
+    }
+    // A damaged file may bring terms or functions beyond the cells: they are left out.
+    for (const Termino* p = GetTermList(); p != nullptr; p = p->sig.get()) {
+        for (UINT f = 0; f < m_nFunciones && f < kMaxFunciones; ++f) {
+            if ((p->funciones & Bit(f)) != 0 && p->unos < kMaxTerminos) {
+                celdas[f][p->unos] = (p->prescindibles & Bit(f)) != 0 ? 'X' : '1';
             }
         }
     }
-    m_bSopHecho = false;
-    m_bPosHecho = false;
-    Process();
+    return celdas;
+}
+
+CeldasMapa CSistema::GetKMapCells() const {
+    const CeldasTabla tabla = GetTruthTableCells();
+    CeldasMapa celdas{};
+    for (UINT t = 0; t < kMaxTerminos; ++t) {
+        for (UINT f = 0; f < kMaxFunciones; ++f) {
+            celdas[t][f] = tabla[f][t];
+        }
+    }
+    return celdas;
 }
 
 void CSistema::RebuildAfterLoad() {

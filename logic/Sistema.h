@@ -4,6 +4,7 @@
 // multi-output minimisation on the ones (SOP) and on the zeros (POS).
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "logic/Termino.h"
@@ -81,6 +82,10 @@ public:
     void ApplyEquations(const TextosFuncion& ecuaciones, const TextosFuncion& canonicas);
     void ApplyKMapCells(const CeldasMapa& celdas);
     void ApplyTruthTableCells(const CeldasTabla& celdas);
+    // The cells that seed the truth table and the Karnaugh maps: '0' for every
+    // term of every function, then '1' or 'X' for each term a function has.
+    CeldasTabla GetTruthTableCells() const;
+    CeldasMapa GetKMapCells() const;
     void RebuildAfterLoad();
     void Process();
     void ParseComplementText(TermList& list, const std::string& text, UINT a, UINT b) const;
@@ -266,4 +271,6 @@ private:
     static void FreeResults(Lado& lado);
     void DiscardResults();
     void ResetCounters();
+    // Rebuilds the term list from cell values, celda(function, term).
+    void ApplyCells(const std::function<char(UINT, UINT)>& celda);
 };

@@ -94,6 +94,25 @@ TEST(EntryForms, CellsTakeOneAndUppercaseXOnly) {
     EXPECT_EQ(k->GetDontCareText(0), "2");
 }
 
+TEST(EntryForms, CellsAreSeededFromTheTermList) {
+    auto s = NuevoSistema(2, 2);
+    Minterminos(*s, {"1,3", "0"}, {"2", ""});
+    const CeldasMapa mapa = s->GetKMapCells();
+    EXPECT_EQ(std::string(mapa[0].data(), 2), "01");
+    EXPECT_EQ(std::string(mapa[1].data(), 2), "10");
+    EXPECT_EQ(std::string(mapa[2].data(), 2), "X0");
+    EXPECT_EQ(std::string(mapa[3].data(), 2), "10");
+    const CeldasTabla tabla = s->GetTruthTableCells();
+    EXPECT_EQ(std::string(tabla[0].data(), 4), "01X1");
+    EXPECT_EQ(std::string(tabla[1].data(), 4), "1000");
+    // Cells beyond the system stay '0'.
+    EXPECT_EQ(tabla[5][63], '0');
+    // What the cells give back is the system itself.
+    auto k = NuevoSistema(2, 2);
+    k->ApplyKMapCells(mapa);
+    EXPECT_EQ(Cubos(*k, k->GetTermList()), Cubos(*s, s->GetTermList()));
+}
+
 TEST(Processing, NeitherSideSelectedWarnsOnceAndStillRewritesTheTexts) {
     auto s = NuevoSistema(2, 1);
     s->m_bProcesarSop = false;
