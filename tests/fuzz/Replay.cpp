@@ -1,5 +1,6 @@
 // Runs a fuzz target over every file of its corpus folder, so the corpus is an
-// ordinary test on any compiler.
+// ordinary test on any compiler. A wrong path or an empty corpus fails: a replay
+// of nothing would pass without testing anything.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
             continue;
         }
         if (!std::filesystem::is_directory(root)) {
-            continue;
+            std::fprintf(stderr, "no corpus at %s\n", argv[i]);
+            return 1;
         }
         for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
             if (entry.is_regular_file()) {
@@ -40,5 +42,9 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("replayed %d inputs\n", count);
+    if (count == 0) {
+        std::fprintf(stderr, "nothing to replay\n");
+        return 1;
+    }
     return 0;
 }
