@@ -301,7 +301,7 @@ INSTANTIATE_TEST_SUITE_P(
                     return e + "G";
                 }(),
                 "El caracter 'G' es incorrecto"}),
-    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.nombre); });
+    [](const testing::TestParamInfo<Refusal>& caso) { return std::string(caso.param.nombre); });
 
 TEST(EclogTest, ViewWithAWrongFunctionNumberChangesNothing) {
     CMessageCapture mensajes;

@@ -258,7 +258,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NegativeTerm", "-1", "1", "Introduzca un número entero positivo."},
         Refusal{"FunctionEmpty", "2", "", "Introduzca un número entero positivo."},
         Refusal{"HugeTerm", "99999999999999999999", "1", "Introduzca un número entero positivo."}),
-    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.nombre); });
+    [](const testing::TestParamInfo<Refusal>& caso) { return std::string(caso.param.nombre); });
 
 TEST(Tabla_vTest, SelectingARowChoosesNothing) {
     CTabla_v dlg;
