@@ -4,10 +4,14 @@
 // views.
 #include "app/TarnovelDoc.h"
 
+#include <algorithm>
 #include <string>
 
+#include "editors/Caract.h"
+#include "editors/Eclog.h"
 #include "editors/Listamax.h"
 #include "editors/Listamin.h"
+#include "editors/Tabla_v.h"
 #include "editors/VerificadorLista.h"
 #include "platform/MessageBox.h"
 
@@ -69,7 +73,27 @@ void CTarnovelDoc::RunEntryCommand(const std::function<bool()>& ejecutar,
     }
 }
 
-void CTarnovelDoc::OnTablaDeVerdad() {}
+void CTarnovelDoc::OnTablaDeVerdad() {
+    CTabla_v dlg;
+    dlg.m_nFunciones = m_sistema.GetNumFunctions();
+    dlg.m_nVariables = m_sistema.GetNumVariables();
+    dlg.m_nTerminos = m_sistema.GetNumTerms();
+    dlg.m_nMascara = m_sistema.GetTermMask();
+    dlg.m_tabla = m_sistema.GetTruthTableCells();
+    const auto sinImprescindible = [&dlg]() -> int {
+        const UINT terminos = std::min(dlg.m_nTerminos, kMaxTerminos);
+        for (UINT f = 0; f < dlg.m_nFunciones && f < kMaxFunciones; ++f) {
+            const auto& fila = dlg.m_tabla[f];
+            if (std::find(fila.begin(), fila.begin() + terminos, '1') == fila.begin() + terminos) {
+                return static_cast<int>(f);
+            }
+        }
+        return -1;
+    };
+    // The same object every time: a refused OK finds the table as it was left.
+    RunEntryCommand([&dlg] { return dlg.DoModal() == CDialog::IDOK; }, sinImprescindible,
+                    kSinImprescindible, [&] { m_sistema.ApplyTruthTableCells(dlg.m_tabla); });
+}
 
 void CTarnovelDoc::OnListaDeMinterminos() {
     CListamin dlg;
@@ -87,7 +111,29 @@ void CTarnovelDoc::OnListaDeMaxterminos() {
     });
 }
 
-void CTarnovelDoc::OnEcuacionLogica() {}
+void CTarnovelDoc::OnEcuacionLogica() {
+    CEclog dlg;
+    dlg.m_nFunciones = m_sistema.GetNumFunctions();
+    dlg.m_nVariables = m_sistema.GetNumVariables();
+    dlg.m_nMascara = m_sistema.GetTermMask();
+    for (UINT f = 0; f < dlg.m_nFunciones && f < kMaxFunciones; ++f) {
+        dlg.m_strEcuaciones[f] = m_sistema.GetEquation(static_cast<int>(f));
+    }
+    // The canonical texts are not seeded: only "Aceptar" writes them, so every
+    // function's equation must be accepted in this run, and one that expands to
+    // no minterm counts as none.
+    const auto sinTermino = [&dlg]() -> int {
+        for (UINT f = 0; f < dlg.m_nFunciones && f < kMaxFunciones; ++f) {
+            if (dlg.m_strCanonicas[f].empty()) {
+                return static_cast<int>(f);
+            }
+        }
+        return -1;
+    };
+    RunEntryCommand([&dlg] { return dlg.DoModal() == CDialog::IDOK; }, sinTermino,
+                    {"Ingrese al menos un termino", "Ingrese al menos un término en la función %u"},
+                    [&] { m_sistema.ApplyEquations(dlg.m_strEcuaciones, dlg.m_strCanonicas); });
+}
 
 void CTarnovelDoc::OnMapaDeKarnaugh() {}
 
@@ -95,4 +141,15 @@ void CTarnovelDoc::OnConfigurarSalida() {}
 
 void CTarnovelDoc::OnComunicacionConPuerto() {}
 
-void CTarnovelDoc::OnEspecificaciones() {}
+// The description is not part of the report: nothing is recomputed or redrawn.
+void CTarnovelDoc::OnEspecificaciones() {
+    CCaract dlg;
+    dlg.m_strCaracteristicas = m_sistema.GetDescription();
+    if (dlg.DoModal() != CDialog::IDOK) {
+        return;
+    }
+    m_sistema.SetDescription(dlg.m_strCaracteristicas);
+    if (m_sistema.m_bModificado) {
+        SetModifiedFlag(true);
+    }
+}
