@@ -31,23 +31,6 @@ QFont FuenteParentesis() {
     return fuente;
 }
 
-// The templates were laid out for MS Sans Serif, which Linux lacks; its
-// substitute is wider, so a fixed text that would overflow its static is set
-// half a point smaller until it fits, rather than losing its last line.
-void FitText(QLabel* etiqueta) {
-    const QRect caja(QPoint(0, 0), etiqueta->size());
-    const int forma = Qt::AlignLeft | Qt::AlignTop | (etiqueta->wordWrap() ? Qt::TextWordWrap : 0);
-    QFont fuente = etiqueta->font();
-    while (fuente.pointSizeF() > 6.0) {
-        const QRect necesita = QFontMetrics(fuente).boundingRect(caja, forma, etiqueta->text());
-        if (necesita.width() <= caja.width() && necesita.height() <= caja.height()) {
-            break;
-        }
-        fuente.setPointSizeF(fuente.pointSizeF() - 0.5);
-    }
-    etiqueta->setFont(fuente);
-}
-
 }  // namespace
 
 CDialogoLista::CDialogoLista(const Plantilla& p, QWidget* parent)
@@ -67,7 +50,6 @@ CDialogoLista::CDialogoLista(const Plantilla& p, QWidget* parent)
     auto* instrucciones = AddStatic(IDC_STATIC_INSTRUCCIONES, QString::fromUtf8(p.instrucciones),
                                     in.x, in.y, in.ancho, in.alto);
     instrucciones->setWordWrap(true);
-    FitText(instrucciones);
     const Rect& s = p.signoRect;
     m_pSigno =
         AddStatic(IDC_STATIC_SIGNO, CPainterDC::FromSymbol(p.signo), s.x, s.y, s.ancho, s.alto);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,9 +54,14 @@ int CDialog::DoModal() {
 
 void CDialog::FitStatics() {
     // The substitute font runs a little wider than the templates' one: a
-    // one-line text gets the room it needs instead of losing its last letters.
+    // one-line text gets the room it needs instead of losing its last letters,
+    // and a wrapped one a slightly smaller font until it fits its box.
     for (QLabel* etiqueta : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (etiqueta->wordWrap() || etiqueta->text().isEmpty()) {
+        if (etiqueta->text().isEmpty()) {
+            continue;
+        }
+        if (etiqueta->wordWrap()) {
+            FitText(etiqueta);
             continue;
         }
         const int ancho = etiqueta->fontMetrics().horizontalAdvance(etiqueta->text());
@@ -63,6 +69,20 @@ void CDialog::FitStatics() {
             etiqueta->resize(ancho, etiqueta->height());
         }
     }
+}
+
+void CDialog::FitText(QLabel* etiqueta) {
+    const QRect caja(QPoint(0, 0), etiqueta->size());
+    const int forma = Qt::AlignLeft | Qt::AlignTop | (etiqueta->wordWrap() ? Qt::TextWordWrap : 0);
+    QFont fuente = etiqueta->font();
+    while (fuente.pointSizeF() > 6.0) {
+        const QRect necesita = QFontMetrics(fuente).boundingRect(caja, forma, etiqueta->text());
+        if (necesita.width() <= caja.width() && necesita.height() <= caja.height()) {
+            break;
+        }
+        fuente.setPointSizeF(fuente.pointSizeF() - 0.5);
+    }
+    etiqueta->setFont(fuente);
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {

@@ -101,6 +101,9 @@ protected:
     CSpinButtonCtrl* AddSpin(int id, QLineEdit* buddy, int x, int y, int width, int height);
 
     void paintEvent(QPaintEvent* event) override;
+    // Shrinks the label's font, half a point at a time, until its text fits its
+    // box (wrapped when the label wraps).
+    static void FitText(QLabel* etiqueta);
 
 private:
     void PlaceWidget(QWidget* control, int id, int x, int y, int width, int height);

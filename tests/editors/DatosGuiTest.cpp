@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -167,6 +168,25 @@ TEST(CaractTest, CancelKeepsTheDescription) {
     EXPECT_EQ(dlg.GetDlgItem(res::IDC_CARACTERISTICAS)->toolTip(),
               QStringLiteral("Describa el sistema, mencione cualquier cualidad que lo haga "
                              "interesante"));
+}
+
+TEST(CaractTest, TheWrappedInstructionFitsItsBoxWhole) {
+    CCaract dlg;
+    bool cabe = false;
+    RunWith(dlg, [&] {
+        for (const QLabel* etiqueta : dlg.findChildren<QLabel*>()) {
+            if (!etiqueta->wordWrap()) {
+                continue;
+            }
+            const QRect caja(QPoint(0, 0), etiqueta->size());
+            const QRect necesita = etiqueta->fontMetrics().boundingRect(
+                caja, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, etiqueta->text());
+            cabe = etiqueta->text().endsWith(QStringLiteral("luego.")) &&
+                   necesita.height() <= caja.height() && necesita.width() <= caja.width();
+        }
+        dlg.reject();
+    });
+    EXPECT_TRUE(cabe);
 }
 
 }  // namespace
