@@ -283,7 +283,9 @@ void CSistema::DrawSharedOutputGates(CDC& dc, const FamiliaCompuertas& familia, 
         puertas.push_back(PuertaCompartida{arriba(f), BusesDeEntrada(general, primera),
                                            CountNodes(primera), " f" + Numero(f)});
         const auto entradas = static_cast<UINT>(puertas.back().buses.size());
-        fondoBus = std::max(fondoBus, puertas.back().arriba + Veces(kPasoCable, entradas));
+        if (entradas > 0) {
+            fondoBus = std::max(fondoBus, puertas.back().arriba + Veces(kPasoCable, entradas));
+        }
     }
     for (UINT b = 1; b <= k && fondoBus > yb; ++b) {
         const int bus = x + kBus + Veces(kPasoCable, b);

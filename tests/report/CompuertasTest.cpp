@@ -195,12 +195,4 @@ TEST(CompuertasTest, RailLabelsInTheirOwnFontSizedForTheDevice) {
     }
 }
 
-TEST(CompuertasTest, DotsAndBubbles) {
-    CRecordingDC dc;
-    CSistema::DrawJunction(dc, 50, 60);
-    CSistema::DrawBubble(dc, X + 174, Y + 17);
-    EXPECT_EQ(Elipses(dc), (std::vector<std::vector<int>>{{48, 58, 53, 63},
-                                                          {X + 174, Y + 17, X + 183, Y + 26}}));
-}
-
 }  // namespace

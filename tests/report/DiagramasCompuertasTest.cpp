@@ -445,6 +445,21 @@ TEST(DiagramasCompuertasTest, FewerTermsThanFunctionsGiveEachGateARowOfItsOwn) {
     EXPECT_EQ(s->m_nPosY, 220 + 51 + 60);
 }
 
+TEST(DiagramasCompuertasTest, FunctionWithNothingRequiredKeepsItsPlaceWithoutInputs) {
+    auto s = ConListas(2, 2);
+    AndOrSimultaneo(*s);
+    s->m_pCubiertaSop[0] = Lista({{"1-"}});
+    s->m_pCubiertaFuncionSop[0][0][0] = Lista({{"1-"}});
+    const CRecordingDC dc = Dibujar(*s);
+    // f2 has no sub-cover: its output line stands one row below f1's, with no
+    // input, and the bus does not run down to it.
+    EXPECT_TRUE(dc.HasLine({380, 127}, {510, 127}));
+    EXPECT_TRUE(dc.HasLine({380, 181}, {510, 181}));
+    EXPECT_EQ(TextoEn(dc, 510, 176), " f2");
+    EXPECT_FALSE(Atraviesa(dc, 216, 161));
+    EXPECT_EQ(s->m_nPosY, 160 + 51 + 60);
+}
+
 // Six functions and one to six terms: no two gates share a place and every
 // input hangs from a bus line that reaches it.
 class PocosTerminosTest : public testing::TestWithParam<int> {};
