@@ -295,6 +295,26 @@ TEST(DiagramasCompuertasTest, SingleInputFunctionInASimultaneousDiagram) {
     }
 }
 
+TEST(DiagramasCompuertasTest, SevenSharedInputsTakeTheLargeGate) {
+    auto s = ConListas(3, 2);
+    AndOrSimultaneo(*s);
+    s->m_pCubiertaSop[0] = Lista({{"11-"}, {"-01"}, {"0-0"}, {"1-1"}, {"01-"}, {"-10"}, {"00-"}});
+    s->m_pCubiertaFuncionSop[0][0][0] =
+        Lista({{"11-"}, {"-01"}, {"0-0"}, {"1-1"}, {"01-"}, {"-10"}, {"00-"}});
+    s->m_pCubiertaFuncionSop[0][1][0] = Lista({{"11-"}, {"-01"}});
+    const CRecordingDC dc = Dibujar(*s);
+    // s = 8, q = 2: f1's gate has its top at 181 and is 76 high; its inputs end
+    // on the OR back 4 to 10 past it, the seventh at the middle.
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_TRUE(dc.HasLine({216 + 6 * i, 187 + 6 * i}, {384 + i, 187 + 6 * i})) << i;
+    }
+    EXPECT_TRUE(dc.HasLine({380, 181}, {407, 181}));
+    EXPECT_TRUE(dc.HasLine({380, 257}, {407, 257}));
+    EXPECT_TRUE(dc.HasLine({478, 219}, {510, 219}));
+    EXPECT_EQ(TextoEn(dc, 510, 214), " f1");
+    EXPECT_EQ(s->m_nPosY, kFila + 420 + 51);
+}
+
 TEST(DiagramasCompuertasTest, OneFunctionIsLabelledFAndHasNoSimultaneousDiagram) {
     auto s = ConListas(2, 1);
     AndOrIndividual(*s);
