@@ -155,6 +155,17 @@ public:
     // ---- report drawing ----
     CSize GetReportSize() const;
     void DrawReport(CDC& dc);
+    // The pieces of the gate diagrams, drawn from the report cursor (X, Y), which
+    // they leave where it was. DrawGateInputs draws the rails of one 60-high term
+    // row and the wires of the term's literals, and returns the literal count;
+    // the gates have their back at X+dx and their top at Y.
+    UINT DrawGateInputs(bool recto, bool suma, const Termino& termino, CDC& dc) const;
+    void DrawAndGate(CDC& dc, int dx, int h) const;
+    void DrawOrGate(CDC& dc, int dx, int h) const;
+    static void DrawJunction(CDC& dc, int x, int y);
+    static void DrawBubble(CDC& dc, int left, int top);
+    // "Aa Bb ..." under the rails, in 8.2-point Arial, with their top at y.
+    void DrawRailLabels(CDC& dc, int y) const;
     // ---- report sections ----
 private:
     // The data and texts of one side (SOP or POS) as the report shows them.
@@ -173,6 +184,22 @@ private:
     void DrawCubeLine(CDC& dc, const std::string& etiqueta, const Termino* lista);
     void DrawCoverLines(CDC& dc, const LadoReporte& lado);
     void DrawTruthTable(CDC& dc);
+    // The gate diagrams: a family (AND-OR, OR-AND, NAND, NOR), its term rows
+    // (returning the x of the row's output) and its output gates.
+    struct FamiliaCompuertas;
+    struct PuertaCompartida;
+    void DrawGateFamily(CDC& dc, const FamiliaCompuertas& familia);
+    void DrawIndividualDiagrams(CDC& dc, const FamiliaCompuertas& familia);
+    void DrawGateDiagram(CDC& dc, const FamiliaCompuertas& familia, const Termino* terminos,
+                         const std::string& etiqueta);
+    int DrawTermRow(CDC& dc, const FamiliaCompuertas& familia, const Termino& termino);
+    void DrawOutputGate(CDC& dc, const FamiliaCompuertas& familia, UINT filas,
+                        const std::string& etiqueta);
+    void DrawSimultaneousDiagrams(CDC& dc, const FamiliaCompuertas& familia);
+    void DrawSharedOutputGates(CDC& dc, const FamiliaCompuertas& familia, UINT ranuras,
+                               UINT cubierta);
+    void DrawSharedOutputGate(CDC& dc, const FamiliaCompuertas& familia,
+                              const PuertaCompartida& puerta);
     void DrawGateDiagrams(CDC& dc);
     void DrawKarnaughSections(CDC& dc);
 

@@ -85,12 +85,8 @@ void CSistema::DrawCanonicalLists(CDC& dc, const CFont& simbolo, bool maxtermino
     }
 }
 
-// The gate diagrams and the covers on Karnaugh maps close the report, in this
-// order after the truth table; they are not drawn yet.
-void CSistema::DrawGateDiagrams(CDC& dc) {
-    (void)dc;
-}
-
+// The covers on Karnaugh maps close the report, after the gate diagrams; they
+// are not drawn yet.
 void CSistema::DrawKarnaughSections(CDC& dc) {
     (void)dc;
 }

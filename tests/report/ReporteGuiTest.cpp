@@ -10,6 +10,7 @@
 
 #include "logic/Sistema.h"
 #include "platform/PainterDC.h"
+#include "platform/RecordingDC.h"
 
 namespace {
 
@@ -63,8 +64,14 @@ TEST_F(ReporteGuiTest, TwoFunctionsOfThreeVariablesOnBothSides) {
     EXPECT_GT(Oscuros(QRect(70, 60, 100, 16)), 50);
     // Nothing is drawn left of the margin.
     EXPECT_EQ(Oscuros(QRect(0, 0, 9, 900)), 0);
-    // The truth table's left edge runs down from where its grid starts.
-    const int arriba = s.m_nPosY - 25 * 8 - 55;
+    // The truth table's left edge runs down from where its grid starts, 20
+    // below its heading; the gate diagrams follow it.
+    CRecordingDC registro;
+    s.DrawReport(registro);
+    const DrawCall* tabla = registro.FindText("Tabla de Verdad :");
+    ASSERT_NE(tabla, nullptr);
+    const int arriba = tabla->to.y + 20;
+    ASSERT_LE(arriba + 25 * 9, m_imagen.height());
     EXPECT_EQ(Oscuros(QRect(10, arriba, 1, 25 * 9)), 25 * 9);
     EXPECT_EQ(Oscuros(QRect(10, arriba, 300, 1)), 300);
 }

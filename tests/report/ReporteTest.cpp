@@ -35,14 +35,23 @@ TEST(ReporteTest, WorkedExampleDrawsEveryTextAtItsPointOnAnyDevice) {
         const std::vector<Linea> lineas = Lineas(dc);
         ASSERT_GE(lineas.size(), esperadas.size());
         EXPECT_EQ(std::vector<Linea>(lineas.begin(), lineas.begin() + esperadas.size()), esperadas);
-        EXPECT_EQ(s->m_nPosY, 190 + 30 + 25 * 4 + 55);
+        // The table ends at 375; the AND-OR diagram of f = B follows: two
+        // headings and one row.
+        EXPECT_EQ(TextoEn(dc, 10, 375), "Diagramas de Compuertas AND-OR:");
+        EXPECT_EQ(s->m_nPosY, 190 + 30 + 25 * 4 + 55 + 30 + 30 + 60 + 21);
         EXPECT_EQ(s->m_nDesplazamientoY, 0);
 
-        // Only the two signs use the 14-point Symbol face, sized for the device.
+        // Only the two signs use the 14-point Symbol face and the rail labels the
+        // 8.2-point Arial, both sized for the device.
         const CFont simbolo{"Symbol", pixeles == 96 ? -19 : -117};
+        const CFont rieles{"Arial", pixeles == 96 ? -11 : -68};
         for (const DrawCall& c : dc.Texts()) {
             const bool signo = c.text == "S " || c.text == "P ";
-            EXPECT_EQ(c.font, signo ? simbolo : CRecordingDC::DefaultFont()) << c.text;
+            const bool riel = c.text == "Aa" || c.text == "Bb";
+            EXPECT_EQ(c.font, signo  ? simbolo
+                              : riel ? rieles
+                                     : CRecordingDC::DefaultFont())
+                << c.text;
         }
         EXPECT_EQ(dc.CurrentFont(), CRecordingDC::DefaultFont());
         EXPECT_EQ(dc.Calls().front().kind, DrawCall::Kind::SetMapMode);
