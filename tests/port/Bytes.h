@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "port/PlacaSimulada.h"
+#include "port/Protocolo.h"
 
 using Bytes = std::vector<std::uint8_t>;
 using Registro = CPlacaSimulada::Registro;
@@ -43,4 +44,14 @@ inline void PrintTo(const Acceso& a, std::ostream* os) {
     const char* nombres[] = {"datos", "estado", "control"};
     *os << (a.bEscritura ? "escribe " : "lee ") << nombres[static_cast<int>(a.registro)] << " 0x"
         << std::hex << std::setw(2) << std::setfill('0') << static_cast<int>(a.valor) << std::dec;
+}
+
+// Shifts the leading 0 and sixteen truth values (bit t = term t) into the
+// board, as the transfer does.
+inline void Load(CPuerto& puerto, std::uint16_t valores) {
+    for (int i = -1; i < 16; ++i) {
+        const bool bit = i >= 0 && ((valores >> i) & 1u) != 0;
+        puerto.WriteData(protocolo::LoadByte(bit));
+        puerto.WriteData(static_cast<std::uint8_t>(protocolo::LoadByte(bit) | protocolo::kReloj));
+    }
 }

@@ -11,15 +11,6 @@
 
 namespace {
 
-// Shifts sixteen values in (after the leading bit), as the transfer does.
-void Load(CPuerto& puerto, std::uint16_t valores) {
-    for (int i = -1; i < 16; ++i) {
-        const bool bit = i >= 0 && ((valores >> i) & 1u) != 0;
-        puerto.WriteData(protocolo::LoadByte(bit));
-        puerto.WriteData(static_cast<std::uint8_t>(protocolo::LoadByte(bit) | protocolo::kReloj));
-    }
-}
-
 TEST(PlacaSimuladaTest, ShiftsOnlyOnARisingClockWithTheLoadBitHeld) {
     CPlacaSimulada placa;
     placa.WriteData(0x30);
