@@ -27,6 +27,15 @@ constexpr SStringResource kCadenas[] = {
     {CComunicacion::IDC_ENVIAR, "Presione cuando quiera mandar los datos al puerto"},
 };
 
+// The substitute for the templates' font runs wider: a check box's text gets
+// the room it needs to the right instead of losing its last letters.
+void FitCheck(QCheckBox* casilla) {
+    const int ancho = casilla->sizeHint().width();
+    if (ancho > casilla->width()) {
+        casilla->resize(ancho, casilla->height());
+    }
+}
+
 }  // namespace
 
 CComunicacion::CComunicacion(CPuerto& puerto, QWidget* parent)
@@ -42,10 +51,17 @@ CComunicacion::CComunicacion(CPuerto& puerto, QWidget* parent)
     m_pSpinTermino = AddSpin(IDC_SPIN_TERMINO, m_pTermino, 61, 46, 11, 12);
     AddStatic(IDC_STATIC_FUNCION, QStringLiteral("Función :"), 79, 49, 30, 8);
     m_pValor = AddEdit(IDC_VALOR, 110, 49, 9, 12);
+    // Read-only without a border: the value stands on the dialog's face.
     m_pValor->setReadOnly(true);
     m_pValor->setFrame(false);
+    m_pValor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette paleta = m_pValor->palette();
+    paleta.setColor(QPalette::Base, paleta.color(QPalette::Window));
+    m_pValor->setPalette(paleta);
     auto* enviar = AddButton(IDC_ENVIAR, QStringLiteral("Enviar"), 19, 66, 38, 15);
     auto* reloj = AddButton(IDC_RELOJ_FFD, QStringLiteral("Reloj FFD"), 77, 66, 38, 15);
+    FitCheck(m_pComplementar);
+    FitCheck(m_pSeleccion);
 
     connect(m_pComplementar, &QCheckBox::clicked, this, [this] { OnComplementarFuncion(); });
     connect(m_pSeleccion, &QCheckBox::clicked, this, [this] { OnSeleccionDeLaSalida(); });

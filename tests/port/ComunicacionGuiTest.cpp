@@ -87,11 +87,20 @@ TEST_F(ComunicacionTest, TheTemplateWithItsTextsToolTipsAndNoOkOrCancel) {
         QWidget* control = m_dlg.GetDlgItem(l.id);
         ASSERT_NE(control, nullptr) << l.id;
         EXPECT_EQ(control->toolTip(), QString::fromUtf8(l.ayuda)) << l.id;
-        if (auto* etiqueta = qobject_cast<QLabel*>(control)) {
-            // A static may grow to the right to fit the substitute font.
+        auto* etiqueta = qobject_cast<QLabel*>(control);
+        auto* casilla = qobject_cast<QCheckBox*>(control);
+        if (etiqueta != nullptr || casilla != nullptr) {
+            // Statics and check boxes grow to the right to fit the substitute
+            // font, within the dialog.
             EXPECT_EQ(control->pos(), l.rect.topLeft()) << l.id;
-            EXPECT_GE(control->width(), l.rect.width()) << l.id;
-            EXPECT_EQ(etiqueta->text(), QString::fromUtf8(l.texto)) << l.id;
+            EXPECT_EQ(control->height(), l.rect.height()) << l.id;
+            EXPECT_GE(control->width(),
+                      std::max(l.rect.width(), casilla ? casilla->sizeHint().width() : 0))
+                << l.id;
+            EXPECT_LE(control->geometry().right(), m_dlg.width()) << l.id;
+            EXPECT_EQ(etiqueta != nullptr ? etiqueta->text() : casilla->text(),
+                      QString::fromUtf8(l.texto))
+                << l.id;
             continue;
         }
         EXPECT_EQ(control->geometry(), l.rect) << l.id;
