@@ -1,6 +1,7 @@
 #include "port/Comunicacion.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -102,6 +103,17 @@ bool CComunicacion::OnInitDialog() {
     ReadOutput();
     UpdateData(false);
     return true;
+}
+
+void CComunicacion::keyPressEvent(QKeyEvent* event) {
+    // A focused button takes Enter itself; anywhere else the dialog has no
+    // default button, and Enter is the framework's OK.
+    const bool bEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (bEnter && qobject_cast<QPushButton*>(focusWidget()) == nullptr) {
+        OnOK();
+        return;
+    }
+    CDialog::keyPressEvent(event);
 }
 
 void CComunicacion::WriteSetting() {

@@ -4,8 +4,9 @@
 // "Selección de la salida" passes the output through the D flip-flop, "Enviar"
 // selects the typed term on the board and reads its output into the value box,
 // "Reloj FFD" pulses the flip-flop's clock and reads the output. There is no OK
-// and no Cancel: the close box or Escape ends it, and how it ends makes no
-// difference.
+// and no Cancel: the close box or Escape ends it, and so does Enter away from
+// the buttons once the fields are valid, as the framework's OK; how it ends
+// makes no difference.
 //
 // Usage (the board transfer runs it through Run):
 //     CComunicacion dlg(puerto);
@@ -65,6 +66,7 @@ protected:
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange& dx) override;
     std::span<const SStringResource> ToolTipStrings() const override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The setting built from the two flags, written with its strobe.

@@ -197,6 +197,29 @@ TEST_F(ComunicacionTest, ARefusedTermShowsTheMessageAndWritesNothing) {
               (Mensajes{entero, rango, rango, entero, entero, rango, rango, entero}));
 }
 
+TEST_F(ComunicacionTest, EnterPressesAFocusedButtonAndElsewhereEndsAValidDialog) {
+    bool bAbiertoTrasError = false;
+    const int resultado = RunWith(m_dlg, [&] {
+        QPushButton* enviar = m_dlg.GetDlgItem<QPushButton>(C::IDC_ENVIAR);
+        Type(C::IDC_TERMINO, "6");
+        enviar->setFocus();
+        m_placa.ClearLog();
+        QTest::keyClick(enviar, Qt::Key_Return);
+        EXPECT_EQ(m_placa.Writes(Registro::Control), Bytes{protocolo::ControlByteOfTerm(6)});
+
+        Type(C::IDC_TERMINO, "x");
+        QTest::keyClick(m_dlg.GetDlgItem(C::IDC_TERMINO), Qt::Key_Return);
+        bAbiertoTrasError = m_dlg.isVisible();
+        Type(C::IDC_TERMINO, "3");
+        m_placa.ClearLog();
+        QTest::keyClick(m_dlg.GetDlgItem(C::IDC_TERMINO), Qt::Key_Enter);
+    });
+    EXPECT_TRUE(bAbiertoTrasError);
+    EXPECT_EQ(resultado, CDialog::IDOK);
+    EXPECT_TRUE(m_placa.Log().empty()) << "closing writes nothing";
+    EXPECT_EQ(m_mensajes.Messages(), Mensajes{"Introduzca un número entero."});
+}
+
 TEST_F(ComunicacionTest, ReadsBackEveryTermOfARandomFunctionItsComplementAndTheLatch) {
     std::mt19937 azar(128);
     const auto valores = static_cast<std::uint16_t>(azar());
