@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "logic/Sistema.h"
+#include "port/Puerto.h"
 
 class CArchive;
 class CTarnovelView;
@@ -64,6 +65,9 @@ public:
     void OnConfigurarSalida();
     void OnComunicacionConPuerto();
     void OnEspecificaciones();
+    // How the port command reaches the board. Without one it opens the first
+    // parallel port; tests give their simulated board.
+    void SetPortFactory(FabricaPuerto fabrica) { m_fabricaPuerto = std::move(fabrica); }
 
     // What a refused OK of an entry command shows: `una` when the system has one
     // function, otherwise `varias` with the function's number in place of %u.
@@ -99,4 +103,5 @@ private:
     QString m_strRuta;
     bool m_bModificadoDoc = false;
     std::vector<CTarnovelView*> m_vistas;
+    FabricaPuerto m_fabricaPuerto;
 };

@@ -14,6 +14,10 @@
 #include "editors/Tabla_v.h"
 #include "editors/VerificadorLista.h"
 #include "platform/MessageBox.h"
+#include "port/Comunicacion.h"
+#include "port/ErrorPuerto.h"
+#include "port/Funcion_a_enviar.h"
+#include "port/PuertoPpdev.h"
 
 namespace {
 
@@ -139,7 +143,30 @@ void CTarnovelDoc::OnMapaDeKarnaugh() {}
 
 void CTarnovelDoc::OnConfigurarSalida() {}
 
-void CTarnovelDoc::OnComunicacionConPuerto() {}
+void CTarnovelDoc::OnComunicacionConPuerto() {
+    if (m_sistema.GetNumVariables() > 4) {
+        AfxMessageBox("No puede enviar datos de funciones de más de 4 variables");
+        return;
+    }
+    UINT nFuncion = 1;
+    if (m_sistema.GetNumFunctions() > 1) {
+        CFuncion_a_enviar dlg;
+        dlg.m_nFunciones = m_sistema.GetNumFunctions();
+        if (dlg.DoModal() != CDialog::IDOK) {
+            return;
+        }
+        nFuncion = dlg.m_nFuncion;
+    }
+    // The port is opened only for the visit, and released whatever happens in it.
+    std::unique_ptr<CPuerto> puerto;
+    try {
+        puerto = m_fabricaPuerto ? m_fabricaPuerto() : CPuertoPpdev::Factory()();
+    } catch (const CErrorPuerto& e) {
+        AfxMessageBox(e.what());
+        return;
+    }
+    m_sistema.SendFunctionToPort(nFuncion, *puerto, &CComunicacion::Run);
+}
 
 // The description is not part of the report: nothing is recomputed or redrawn.
 void CTarnovelDoc::OnEspecificaciones() {

@@ -11,6 +11,7 @@
 #include "platform/DC.h"
 
 class CArchive;
+class CPuerto;
 
 constexpr UINT kMaxVariables = 6;
 constexpr UINT kMaxFunciones = 6;
@@ -146,6 +147,17 @@ public:
     // 1 if the selection has fewer literals than the slot, 0 as many, 2 more.
     UINT CompareLiteralCost(const Termino* slot, const Selector* selection) const;
     static void FreeSelectorList(SelectorList& selection) { selection.reset(); }
+
+    // ---- transfer to the multiplexer board (port/) ----
+    // Runs the port dialog on the open port, its check boxes starting from the
+    // two flags and its term limited to 0 .. nTerminos - 1.
+    using PortDialog =
+        std::function<void(CPuerto& puerto, bool bComplementar, bool bSeleccion, UINT nTerminos)>;
+    // One visit of the board: saves the control and data registers, shifts in
+    // function nFuncion's (1-based) sixteen truth values, runs the dialog and
+    // writes both registers back however it ends. A failing access ends the
+    // visit with its message.
+    void SendFunctionToPort(UINT nFuncion, CPuerto& puerto, const PortDialog& dialogo) const;
 
     // ---- notation of the report ----
     std::string FormatSop(const Termino* list) const;
