@@ -295,65 +295,39 @@ INSTANTIATE_TEST_SUITE_P(Casos, SimultaneoTest,
                                          CasoSimultaneo{2, false, true, false},
                                          CasoSimultaneo{6, true, true, true}));
 
-TEST(SalidaTest, UncheckingSopGreysItsBoxesAndOkReturnsTheirMarks) {
-    CSalida dlg;
-    Seed(dlg, 2);
-    dlg.m_bVerImplicantesPrimos = true;
-    std::map<int, bool> tras;
-    std::map<int, bool> marcas;
-    const int r = RunWith(dlg, [&] {
-        Click(dlg, 32819);
-        tras = Enabled(dlg, kSop);
-        marcas = Marks(dlg);
-        QTest::mouseClick(dlg.GetDlgItem<QPushButton>(1), Qt::LeftButton);
-    });
-    EXPECT_EQ(r, CDialog::IDOK);
-    EXPECT_EQ(tras, All(kSop, false));
-    EXPECT_FALSE(dlg.m_bProcesarSop);
-    EXPECT_TRUE(dlg.m_bVerImplicantesPrimos);
-    EXPECT_FALSE(dlg.m_bVerImplicantesEsenciales);
-    EXPECT_FALSE(dlg.m_bVerCubiertasSop);
-    EXPECT_TRUE(dlg.m_bVerExpresionSop);
-    EXPECT_EQ(Members(dlg), marcas);
-}
-
-TEST(SalidaTest, EachMasterBoxEnablesItsGroupAtOnceAndGreysItAgain) {
+TEST(SalidaTest, EachMasterBoxSwitchesItsGroupAtOnce) {
     struct Grupo {
         int maestra;
         Ids dependientes;
+        bool alAbrir;
     };
-    const Grupo grupos[] = {{32820, kPos}, {32831, kTiposIndividual}, {32830, kTiposSimultaneo}};
+    const Grupo grupos[] = {{32819, kSop, true},
+                            {32820, kPos, false},
+                            {32831, kTiposIndividual, false},
+                            {32830, kTiposSimultaneo, false}};
     for (const Grupo& g : grupos) {
         CSalida dlg;
         Seed(dlg, 3);
         dlg.m_bDiagramaIndividual = false;
         dlg.m_bDiagramaSimultaneo = false;
-        std::map<int, bool> antes, primera, segunda;
+        std::map<int, bool> antes, primera, segunda, marcas;
         RunWith(dlg, [&] {
+            marcas = Marks(dlg);
             antes = Enabled(dlg, g.dependientes);
             Click(dlg, g.maestra);
             primera = Enabled(dlg, g.dependientes);
             Click(dlg, g.maestra);
             segunda = Enabled(dlg, g.dependientes);
         });
-        EXPECT_EQ(antes, All(g.dependientes, false)) << g.maestra;
-        EXPECT_EQ(primera, All(g.dependientes, true)) << g.maestra;
-        EXPECT_EQ(segunda, All(g.dependientes, false)) << g.maestra;
+        EXPECT_EQ(antes, All(g.dependientes, g.alAbrir)) << g.maestra;
+        EXPECT_EQ(primera, All(g.dependientes, !g.alAbrir)) << g.maestra;
+        EXPECT_EQ(segunda, All(g.dependientes, g.alAbrir)) << g.maestra;
+        // Two clicks put the master's member back; greying touched no other.
+        EXPECT_EQ(Members(dlg), marcas) << g.maestra;
+        EXPECT_EQ(Marks(dlg), marcas) << g.maestra;
         // The simultaneous box itself stays usable with three functions.
         EXPECT_TRUE(Box(dlg, 32830)->isEnabled());
     }
-}
-
-TEST(SalidaTest, BothProcessingBoxesMayBeLeftOff) {
-    CSalida dlg;
-    Seed(dlg, 1);
-    const int r = RunWith(dlg, [&] {
-        Click(dlg, 32819);
-        QTest::keyClick(&dlg, Qt::Key_Return);
-    });
-    EXPECT_EQ(r, CDialog::IDOK);
-    EXPECT_FALSE(dlg.m_bProcesarSop);
-    EXPECT_FALSE(dlg.m_bProcesarPos);
 }
 
 // ---- what OK returns ----
