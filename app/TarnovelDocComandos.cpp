@@ -18,6 +18,7 @@
 #include "port/ErrorPuerto.h"
 #include "port/Funcion_a_enviar.h"
 #include "port/PuertoPpdev.h"
+#include "report/Salida.h"
 
 namespace {
 
@@ -141,7 +142,23 @@ void CTarnovelDoc::OnEcuacionLogica() {
 
 void CTarnovelDoc::OnMapaDeKarnaugh() {}
 
-void CTarnovelDoc::OnConfigurarSalida() {}
+void CTarnovelDoc::OnConfigurarSalida() {
+    CSalida dlg;
+    dlg.m_nFunciones = m_sistema.GetNumFunctions();
+    CopyOutputOptions(m_sistema, dlg);
+    if (dlg.DoModal() != CDialog::IDOK) {
+        return;
+    }
+    CopyOutputOptions(dlg, m_sistema);
+    // Both sides again, as the new options select, even when nothing changed.
+    m_sistema.m_bSopHecho = false;
+    m_sistema.m_bPosHecho = false;
+    m_sistema.Reprocess();
+    if (m_sistema.m_bModificado) {
+        SetModifiedFlag(true);
+    }
+    UpdateAllViews();
+}
 
 void CTarnovelDoc::OnComunicacionConPuerto() {
     if (m_sistema.GetNumVariables() > 4) {
