@@ -145,7 +145,14 @@ QGroupBox* CDialog::AddGroupBox(int id, const QString& text, int x, int y, int w
 }
 
 QCheckBox* CDialog::AddCheck(int id, const QString& text, int x, int y, int width, int height) {
-    return Place(new QCheckBox(text, this), id, x, y, width, height);
+    auto* casilla = Place(new QCheckBox(text, this), id, x, y, width, height);
+    // The templates' font is narrower than its substitute: the box takes the
+    // width its caption needs rather than losing its last letters.
+    const int ancho = casilla->sizeHint().width();
+    if (ancho > casilla->width()) {
+        casilla->resize(ancho, casilla->height());
+    }
+    return casilla;
 }
 
 QRadioButton* CDialog::AddRadio(int id, const QString& text, int x, int y, int width, int height) {

@@ -28,15 +28,6 @@ constexpr SStringResource kCadenas[] = {
     {CComunicacion::IDC_ENVIAR, "Presione cuando quiera mandar los datos al puerto"},
 };
 
-// The substitute for the templates' font runs wider: a check box's text gets
-// the room it needs to the right instead of losing its last letters.
-void FitCheck(QCheckBox* casilla) {
-    const int ancho = casilla->sizeHint().width();
-    if (ancho > casilla->width()) {
-        casilla->resize(ancho, casilla->height());
-    }
-}
-
 }  // namespace
 
 CComunicacion::CComunicacion(CPuerto& puerto, QWidget* parent)
@@ -61,8 +52,6 @@ CComunicacion::CComunicacion(CPuerto& puerto, QWidget* parent)
     m_pValor->setPalette(paleta);
     auto* enviar = AddButton(IDC_ENVIAR, QStringLiteral("Enviar"), 19, 66, 38, 15);
     auto* reloj = AddButton(IDC_RELOJ_FFD, QStringLiteral("Reloj FFD"), 77, 66, 38, 15);
-    FitCheck(m_pComplementar);
-    FitCheck(m_pSeleccion);
 
     connect(m_pComplementar, &QCheckBox::clicked, this, [this] { OnComplementarFuncion(); });
     connect(m_pSeleccion, &QCheckBox::clicked, this, [this] { OnSeleccionDeLaSalida(); });

@@ -1,7 +1,6 @@
 #include "report/Salida.h"
 
 #include <QCheckBox>
-#include <QFontMetrics>
 #include <QLabel>
 
 namespace {
@@ -61,30 +60,6 @@ constexpr SStringResource kToolTips[] = {
      "Marque este item, para mostrar, si hay más de una, todas las cubiertas posibles."},
 };
 
-// The templates were laid out for MS Sans Serif, which Linux lacks; its
-// substitute runs wider. A box gets the width its caption needs, and the
-// notice a font half a point smaller at a time until it fits its place.
-void FitCaption(QCheckBox& casilla) {
-    const int ancho = casilla.sizeHint().width();
-    if (ancho > casilla.width()) {
-        casilla.resize(ancho, casilla.height());
-    }
-}
-
-void FitNotice(QLabel& aviso) {
-    const QRect caja(QPoint(0, 0), aviso.size());
-    QFont fuente = aviso.font();
-    while (fuente.pointSizeF() > 6.0) {
-        const QRect necesita = QFontMetrics(fuente).boundingRect(
-            caja, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, aviso.text());
-        if (necesita.width() <= caja.width() && necesita.height() <= caja.height()) {
-            break;
-        }
-        fuente.setPointSizeF(fuente.pointSizeF() - 0.5);
-    }
-    aviso.setFont(fuente);
-}
-
 }  // namespace
 
 // In the template's order, which is the tab order.
@@ -136,12 +111,11 @@ CSalida::CSalida(QWidget* parent)
     AddButton(IDCANCEL, QStringLiteral("Cancel"), 395, 24, 50, 14);
     for (const Casilla& c : kCasillas) {
         QCheckBox* casilla = AddCheck(c.id, QString::fromUtf8(c.texto), c.x, c.y, c.ancho, c.alto);
-        FitCaption(*casilla);
         connect(casilla, &QCheckBox::clicked, this, [this, &c] { OnClicked(c); });
     }
     QLabel* aviso = AddStatic(-1, QString::fromUtf8(kAviso), 163, 25, 202, 34);
     aviso->setWordWrap(true);
-    FitNotice(*aviso);
+    FitText(aviso);
     // Captionless frames; each group's master box sits on the top edge.
     AddGroupBox(-1, QString(), 153, 77, 132, 77);
     AddGroupBox(-1, QString(), 297, 77, 132, 77);
