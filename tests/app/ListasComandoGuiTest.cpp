@@ -17,48 +17,15 @@
 #include "platform/MessageBox.h"
 #include "platform/RecordingDC.h"
 #include "report/TarnovelView.h"
+#include "tests/app/Guion.h"
 
 namespace {
 
 using Mensajes = std::vector<std::string>;
 
-// Acts on each modal dialog as it opens, one action per opening in order; a
-// dialog that opens when no action is left is cancelled, so a test never hangs.
-class CGuion : public QObject {
-public:
-    using Accion = std::function<void(CDialog&)>;
-    explicit CGuion(std::deque<Accion> acciones) : m_acciones(std::move(acciones)) {
-        qApp->installEventFilter(this);
-    }
-    ~CGuion() override { qApp->removeEventFilter(this); }
-    int Aperturas() const { return m_nAperturas; }
-    bool Agotado() const { return m_acciones.empty(); }
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        auto* dlg = qobject_cast<CDialog*>(objeto);
-        if (evento->type() == QEvent::Show && dlg != nullptr) {
-            ++m_nAperturas;
-            Accion accion = m_acciones.empty() ? Accion() : std::move(m_acciones.front());
-            if (!m_acciones.empty()) {
-                m_acciones.pop_front();
-            }
-            QTimer::singleShot(0, dlg, [dlg, accion] {
-                if (accion) {
-                    accion(*dlg);
-                }
-                if (dlg->isVisible()) {
-                    dlg->reject();
-                }
-            });
-        }
-        return false;
-    }
-
-private:
-    std::deque<Accion> m_acciones;
-    int m_nAperturas = 0;
-};
+using guion::Click;
+using guion::Press;
+using guion::Then;
 
 void Type(CDialog& dlg, int id, const char* texto) {
     auto* edit = dlg.GetDlgItem<QLineEdit>(id);
@@ -67,14 +34,8 @@ void Type(CDialog& dlg, int id, const char* texto) {
     QTest::keyClicks(edit, QString::fromUtf8(texto));
 }
 
-void Click(CDialog& dlg, int id) {
-    auto* boton = dlg.GetDlgItem<QPushButton>(id);
-    ASSERT_NE(boton, nullptr) << id;
-    QTest::mouseClick(boton, Qt::LeftButton);
-}
-
 // Types one function's lists into a list dialog and presses "Aceptar".
-CGuion::Accion AcceptFunction(const char* funcion, const char* imp, const char* dc) {
+CGuionDialogos::Accion AcceptFunction(const char* funcion, const char* imp, const char* dc) {
     return [=](CDialog& dlg) {
         Type(dlg, CDialogoLista::IDC_FUNCION, funcion);
         Type(dlg, CDialogoLista::IDC_IMPRESCINDIBLES, imp);
@@ -83,19 +44,8 @@ CGuion::Accion AcceptFunction(const char* funcion, const char* imp, const char* 
     };
 }
 
-CGuion::Accion Then(CGuion::Accion primera, CGuion::Accion segunda) {
-    return [=](CDialog& dlg) {
-        primera(dlg);
-        segunda(dlg);
-    };
-}
-
-CGuion::Accion Press(int id) {
-    return [id](CDialog& dlg) { Click(dlg, id); };
-}
-
 // The numbers dialog of a new document: variables and functions, then OK.
-CGuion::Accion Numbers(const char* variables, const char* funciones) {
+CGuionDialogos::Accion Numbers(const char* variables, const char* funciones) {
     return [=](CDialog& dlg) {
         Type(dlg, 1035, variables);
         Type(dlg, 1036, funciones);
@@ -115,7 +65,7 @@ protected:
 
     // A new document through its numbers dialog.
     void NewDocument(const char* variables, const char* funciones) {
-        CGuion guion({Numbers(variables, funciones)});
+        CGuionDialogos guion({Numbers(variables, funciones)});
         ASSERT_TRUE(m_doc.OnNewDocument());
         ASSERT_EQ(m_doc.m_sistema.GetNumVariables(), std::stoul(variables));
         ASSERT_EQ(m_doc.m_sistema.GetNumFunctions(), std::stoul(funciones));
@@ -148,7 +98,7 @@ TEST_F(ListasComandoTest, MintermsOfANewDocumentReachTheSystemTheReportAndTheVie
     NewDocument("2", "1");
     CTarnovelView vista(m_doc.m_sistema);
     m_doc.AddView(&vista);
-    CGuion guion({Then(AcceptFunction("1", "1,3", ""), Press(CDialog::IDOK))});
+    CGuionDialogos guion({Then(AcceptFunction("1", "1,3", ""), Press(CDialog::IDOK))});
     Command(&CTarnovelDoc::OnListaDeMinterminos);
     m_doc.RemoveView(&vista);
 
@@ -166,7 +116,7 @@ TEST_F(ListasComandoTest, MintermsOfANewDocumentReachTheSystemTheReportAndTheVie
 
 TEST_F(ListasComandoTest, MaxtermListGivesTheComplementAsMinterms) {
     NewDocument("3", "1");
-    CGuion guion({Then(AcceptFunction("1", "5,2", ""), Press(CDialog::IDOK))});
+    CGuionDialogos guion({Then(AcceptFunction("1", "5,2", ""), Press(CDialog::IDOK))});
     Command(&CTarnovelDoc::OnListaDeMaxterminos);
     EXPECT_EQ(m_mensajes.Messages(), Mensajes{});
     EXPECT_EQ(m_doc.m_sistema.GetMintermText(0), "0,1,3,4,6,7");
@@ -176,14 +126,15 @@ TEST_F(ListasComandoTest, MaxtermListGivesTheComplementAsMinterms) {
 
 TEST_F(ListasComandoTest, TheDialogIsSeededWithTheSystemsTexts) {
     NewDocument("3", "2");
-    CGuion primera({Then(Then(AcceptFunction("1", "3,1", "2"), AcceptFunction("2", "7", "")),
-                         Press(CDialog::IDOK))});
+    CGuionDialogos primera(
+        {Then(Then(AcceptFunction("1", "3,1", "2"), AcceptFunction("2", "7", "")),
+              Press(CDialog::IDOK))});
     Command(&CTarnovelDoc::OnListaDeMinterminos);
     ASSERT_EQ(m_doc.m_sistema.GetMintermText(0), "1,3");
 
     // The maxterm list shows, after "Ver", the maxterms the system wrote.
     QString visto;
-    CGuion segunda({[&](CDialog& dlg) {
+    CGuionDialogos segunda({[&](CDialog& dlg) {
         Type(dlg, CDialogoLista::IDC_FUNCION, "1");
         Click(dlg, CDialogoLista::IDC_VER);
         visto =
@@ -197,13 +148,14 @@ TEST_F(ListasComandoTest, TheDialogIsSeededWithTheSystemsTexts) {
 TEST_F(ListasComandoTest, RefusedOkNamesTheFunctionAndRunsTheSameDialogAgain) {
     NewDocument("2", "2");
     QString segundaVez;
-    CGuion guion({Then(AcceptFunction("1", "1", "0"), Press(CDialog::IDOK)), [&](CDialog& dlg) {
-                      Type(dlg, CDialogoLista::IDC_FUNCION, "1");
-                      Click(dlg, CDialogoLista::IDC_VER);
-                      segundaVez = dlg.GetDlgItem<QLineEdit>(1033)->text() + "|" +
-                                   dlg.GetDlgItem<QLineEdit>(1034)->text();
-                      Click(dlg, CDialog::IDCANCEL);
-                  }});
+    CGuionDialogos guion(
+        {Then(AcceptFunction("1", "1", "0"), Press(CDialog::IDOK)), [&](CDialog& dlg) {
+             Type(dlg, CDialogoLista::IDC_FUNCION, "1");
+             Click(dlg, CDialogoLista::IDC_VER);
+             segundaVez = dlg.GetDlgItem<QLineEdit>(1033)->text() + "|" +
+                          dlg.GetDlgItem<QLineEdit>(1034)->text();
+             Click(dlg, CDialog::IDCANCEL);
+         }});
     Command(&CTarnovelDoc::OnListaDeMinterminos);
     EXPECT_EQ(guion.Aperturas(), 2);
     EXPECT_EQ(m_mensajes.Messages(), Mensajes{"Ingrese al menos un término imprescindible en f2"});
@@ -215,7 +167,8 @@ TEST_F(ListasComandoTest, RefusedOkNamesTheFunctionAndRunsTheSameDialogAgain) {
 
 TEST_F(ListasComandoTest, RefusedOkOfTheOneFunctionHasNoNumber) {
     NewDocument("2", "1");
-    CGuion guion({Press(CDialog::IDOK), Then(AcceptFunction("1", "2", ""), Press(CDialog::IDOK))});
+    CGuionDialogos guion(
+        {Press(CDialog::IDOK), Then(AcceptFunction("1", "2", ""), Press(CDialog::IDOK))});
     Command(&CTarnovelDoc::OnListaDeMaxterminos);
     EXPECT_EQ(guion.Aperturas(), 2);
     EXPECT_EQ(m_mensajes.Messages(), Mensajes{"Ingrese al menos un termino imprescindible"});
