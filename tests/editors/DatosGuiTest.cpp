@@ -169,4 +169,25 @@ TEST(CaractTest, CancelKeepsTheDescription) {
                              "interesante"));
 }
 
+TEST(CaractTest, RefusesACharacterTheFileCannotHoldAndNamesIt) {
+    CCaract dlg;
+    dlg.m_strCaracteristicas = "antes";
+    CMessageCapture mensajes;
+    bool sigueAbierto = false;
+    const int r = RunWith(dlg, [&] {
+        Type(dlg, res::IDC_CARACTERISTICAS, "Semáforo 🚦 de cruce");
+        ClickOk(dlg);
+        sigueAbierto = dlg.isVisible();
+        // Every one of these has its place in the file's code page.
+        Type(dlg, res::IDC_CARACTERISTICAS, "Semáforo € – ñandú “cruce” ¿?");
+        ClickOk(dlg);
+    });
+    EXPECT_TRUE(sigueAbierto);
+    EXPECT_EQ(mensajes.Messages(),
+              Mensajes{"El carácter «🚦» (U+1F6A6) no puede guardarse en el archivo del sistema. "
+                       "Quítelo o cámbielo por otro."});
+    EXPECT_EQ(r, CDialog::IDOK);
+    EXPECT_EQ(dlg.m_strCaracteristicas, "Semáforo € – ñandú “cruce” ¿?");
+}
+
 }  // namespace
