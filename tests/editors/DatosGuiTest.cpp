@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include "editors/Caract.h"
 #include "editors/Datos.h"
 #include "platform/MessageBox.h"
+#include "platform/QtMessageBox.h"
 #include "platform/SpinButtonCtrl.h"
 #include "resources/Resource.h"
 #include "tests/DialogoModal.h"
@@ -134,6 +136,30 @@ TEST(DatosTest, LayoutCaptionsAndToolTips) {
     EXPECT_TRUE(dlg.GetDlgItem(32741)->toolTip().isEmpty());
     EXPECT_TRUE(dlg.GetDlgItem(32742)->toolTip().isEmpty());
     EXPECT_EQ(dlg.GetDlgItem(res::IDCANCEL), nullptr) << "the dialog has no Cancel button";
+}
+
+TEST(DatosTest, ItsMessageBoxStandsOverItEvenWhenNothingIsActive) {
+    const MessageBoxHandler anterior = CQtMessageBox::Install();
+    CDatos dlg;
+    QWidget* dueno = nullptr;
+    QRect caja;
+    RunWith(dlg, [&] {
+        // No window manager gives the frameless dialog the focus.
+        QApplication::setActiveWindow(nullptr);
+        Type(dlg, res::IDC_VARIABLES, "9");
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                dueno = box->parentWidget();
+                caja = box->frameGeometry();
+                box->accept();
+            }
+        });
+        ClickOk(dlg);
+    });
+    SetMessageBoxHandler(anterior);
+    EXPECT_EQ(dueno, &dlg);
+    EXPECT_TRUE(dlg.frameGeometry().contains(caja.center()))
+        << caja.center().x() << "," << caja.center().y();
 }
 
 TEST(CaractTest, KeepsTheTextExactlyAsTyped) {
