@@ -43,25 +43,26 @@ CPoint CBoundsDC::MoveTo(int x, int y) {
 void CBoundsDC::LineTo(int x, int y) {
     // A wide pen spreads on both sides of the line; its whole width is allowed.
     const int grosor = std::max(m_pluma.width, 1);
-    Include(std::max(m_posicion.x, x) + grosor, std::max(m_posicion.y, y) + grosor);
+    Include(std::min(m_posicion.y, y), std::max(m_posicion.x, x) + grosor,
+            std::max(m_posicion.y, y) + grosor);
     m_posicion = CPoint{x, y};
 }
 
 void CBoundsDC::TextOut(int x, int y, const std::string& text) {
     const CSize tamano = m_medir(m_fuente, text);
-    Include(x + tamano.cx, y + tamano.cy);
+    Include(y, x + tamano.cx, y + tamano.cy);
     m_filas.emplace_back(y, y + tamano.cy);
 }
 
 void CBoundsDC::Ellipse(int left, int top, int right, int bottom) {
-    Include(std::max(left, right), std::max(top, bottom));
+    Include(std::min(top, bottom), std::max(left, right), std::max(top, bottom));
 }
 
 void CBoundsDC::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
                     int yEnd) {
     // The whole ellipse: never less than the part of it that is drawn.
     (void)xStart, (void)yStart, (void)xEnd, (void)yEnd;
-    Include(std::max(left, right), std::max(top, bottom));
+    Include(std::min(top, bottom), std::max(left, right), std::max(top, bottom));
 }
 
 CFont CBoundsDC::SelectObject(const CFont& font) {
@@ -76,9 +77,30 @@ CBrush CBoundsDC::SelectObject(const CBrush& brush) {
     return std::exchange(m_brocha, brush);
 }
 
-void CBoundsDC::Include(int right, int bottom) {
+void CBoundsDC::Include(int top, int right, int bottom) {
     m_extremo.cx = std::max(m_extremo.cx, right);
     m_extremo.cy = std::max(m_extremo.cy, bottom);
+    if (bottom <= 0 || right <= 0) {
+        return;
+    }
+    const auto primera = static_cast<std::size_t>(std::max(top, 0) / kBanda);
+    const auto ultima = static_cast<std::size_t>((bottom - 1) / kBanda);
+    if (m_derechas.size() <= ultima) {
+        m_derechas.resize(ultima + 1, 0);
+    }
+    for (std::size_t b = primera; b <= ultima; ++b) {
+        m_derechas[b] = std::max(m_derechas[b], right);
+    }
+}
+
+int CBoundsDC::GetRightEdge(int top, int bottom) const {
+    int derecha = 0;
+    const auto primera = static_cast<std::size_t>(std::max(top, 0) / kBanda);
+    for (std::size_t b = primera; b < m_derechas.size() && static_cast<int>(b) * kBanda < bottom;
+         ++b) {
+        derecha = std::max(derecha, m_derechas[b]);
+    }
+    return derecha;
 }
 
 std::vector<int> CBoundsDC::PageBreaks(int alto) const {

@@ -3,7 +3,8 @@
 // reaches, as GDI's bounds accumulation does: the right and bottom edges of
 // every line, figure and text, a text measured in the font in effect by the
 // caller's measure. It also keeps the rows that texts take, so that a page can
-// end between two rows instead of cutting one in half. Much cheaper than
+// end between two rows instead of cutting one in half, and how far right each
+// band of the drawing reaches, so that no page is printed blank. Much cheaper than
 // recording every call, so a whole report can be measured on every update.
 
 #include <functional>
@@ -35,13 +36,18 @@ public:
     // The bottom-right corner of everything drawn, seen from the origin;
     // (0, 0) when nothing was drawn.
     CSize GetExtent() const { return m_extremo; }
+    // How far right the drawing reaches between two heights, to a band of
+    // kBanda pixels: a page row takes only the pages across that it fills.
+    int GetRightEdge(int top, int bottom) const;
     // Where each page after the first begins, for pages `alto` high that
     // together hold the whole extent: a page ends before a row of text that it
     // would cut, unless that row starts the page.
     std::vector<int> PageBreaks(int alto) const;
 
+    static constexpr int kBanda = 32;
+
 private:
-    void Include(int right, int bottom);
+    void Include(int top, int right, int bottom);
 
     TextMeasure m_medir;
     int m_nPixelesY;
@@ -53,4 +59,6 @@ private:
     CSize m_extremo;
     // Top and bottom of every text drawn.
     std::vector<std::pair<int, int>> m_filas;
+    // The right edge reached in each band of kBanda pixels, from the top.
+    std::vector<int> m_derechas;
 };

@@ -138,7 +138,6 @@ std::vector<CTarnovelView::SPagina> CTarnovelView::Pages(CSistema& sistema, CSiz
     const CBoundsDC medida = Measure(sistema);
     const int ancho = std::max(pagina.cx, 1);
     const int alto = std::max(pagina.cy, 1);
-    const int columnas = std::max(1, (medida.GetExtent().cx + ancho - 1) / ancho);
     std::vector<int> inicios{0};
     for (const int corte : medida.PageBreaks(alto)) {
         inicios.push_back(corte);
@@ -147,6 +146,9 @@ std::vector<CTarnovelView::SPagina> CTarnovelView::Pages(CSistema& sistema, CSiz
     for (std::size_t fila = 0; fila < inicios.size(); ++fila) {
         const int arriba = inicios[fila];
         const int altoFila = fila + 1 < inicios.size() ? inicios[fila + 1] - arriba : alto;
+        // Across only as far as this row of the report reaches.
+        const int derecha = medida.GetRightEdge(arriba, arriba + altoFila);
+        const int columnas = std::max(1, (derecha + ancho - 1) / ancho);
         for (int columna = 0; columna < columnas; ++columna) {
             paginas.push_back(SPagina{CPoint{columna * ancho, arriba}, CSize{ancho, altoFila}});
         }

@@ -7,8 +7,8 @@
 // Printing and the print preview draw the same report at screen scale (one
 // report pixel is 1/96 inch on paper, whatever the printer's resolution, so
 // that the point-sized fonts and the pixel layout keep their proportions) over
-// as many pages as it needs: rows of pages down, each row across where the
-// report is wider than a page; a page ends between two rows of text.
+// as many pages as it needs: rows of pages down, each row across as far as
+// that part of the report reaches; a page ends between two rows of text.
 
 #include <QAbstractScrollArea>
 #include <vector>

@@ -56,4 +56,15 @@ TEST(BoundsDCTest, PagesEndBetweenRowsOfText) {
     EXPECT_EQ(alto.PageBreaks(100), (std::vector<int>{100, 200}));
 }
 
+TEST(BoundsDCTest, RightEdgeOfABandOfTheDrawing) {
+    CBoundsDC dc(Medida);
+    dc.TextOut(10, 10, std::string(100, 'x'));  // to 810, rows 10..26
+    dc.MoveTo(10, 300);
+    dc.LineTo(200, 400);  // to 201, rows 300..401
+    EXPECT_EQ(dc.GetRightEdge(0, 100), 810);
+    EXPECT_EQ(dc.GetRightEdge(64, 256), 0) << "nothing drawn there";
+    EXPECT_EQ(dc.GetRightEdge(350, 1000), 201);
+    EXPECT_EQ(dc.GetRightEdge(0, 1000), 810);
+}
+
 }  // namespace

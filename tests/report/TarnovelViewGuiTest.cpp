@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <map>
 
 #include "logic/Sistema.h"
 #include "report/TarnovelView.h"
@@ -174,18 +175,37 @@ TEST(TarnovelViewTest, LongReportTakesRowsOfPagesThatCutNoLineOfText) {
     }
 }
 
-TEST(TarnovelViewTest, WideReportTakesPagesAcrossInEveryRow) {
+TEST(TarnovelViewTest, WideRowsOfTheReportTakePagesAcrossAndNoPageIsBlank) {
     auto s = Paridad();
     const auto paginas = CTarnovelView::Pages(*s, kPagina);
-    const auto columnas = static_cast<std::size_t>(std::count_if(
-        paginas.begin(), paginas.end(), [](const auto& p) { return p.origen.y == 0; }));
-    ASSERT_GE(columnas, 2u);
-    ASSERT_EQ(paginas.size() % columnas, 0u);
-    for (std::size_t i = 0; i < paginas.size(); ++i) {
-        EXPECT_EQ(paginas[i].origen.x, static_cast<int>(i % columnas) * kPagina.cx) << i;
-        EXPECT_EQ(paginas[i].origen.y, paginas[i - i % columnas].origen.y) << "row by row";
+    QImage lienzo(3000, 3000, QImage::Format_RGB32);
+    lienzo.setDotsPerMeterX(qRound(96 / 0.0254));
+    lienzo.setDotsPerMeterY(qRound(96 / 0.0254));
+    lienzo.fill(Qt::white);
+    {
+        QPainter painter(&lienzo);
+        CTarnovelView::DrawPage(*s, painter, lienzo);
     }
-    EXPECT_GT(static_cast<int>(columnas) * kPagina.cx, InkOfTheWholeReport(*s).right());
+    // Row by row, left to right; each row as far across as its ink.
+    std::map<int, int> anchoFila;
+    for (std::size_t i = 0; i < paginas.size(); ++i) {
+        const auto& p = paginas[i];
+        EXPECT_EQ(p.origen.x % kPagina.cx, 0);
+        if (i > 0 && paginas[i - 1].origen.y == p.origen.y) {
+            EXPECT_EQ(p.origen.x, paginas[i - 1].origen.x + kPagina.cx) << i;
+        } else {
+            EXPECT_EQ(p.origen.x, 0) << i << " begins a row";
+        }
+        anchoFila[p.origen.y] = p.origen.x + kPagina.cx;
+        const QRect region(p.origen.x, p.origen.y, p.tamano.cx, p.tamano.cy);
+        EXPECT_FALSE(Ink(lienzo.copy(region)).isEmpty()) << i << " is blank";
+    }
+    EXPECT_GE(anchoFila.at(0), 3 * kPagina.cx) << "the SOP line takes pages across";
+    EXPECT_EQ(anchoFila.rbegin()->second, kPagina.cx) << "the table below takes one";
+    for (const auto& [arriba, ancho] : anchoFila) {
+        const QRect fila(0, arriba, lienzo.width(), std::min(kPagina.cy, lienzo.height() - arriba));
+        EXPECT_LT(Ink(lienzo.copy(fila)).right(), ancho) << arriba;
+    }
 }
 
 int PdfPages(const QString& ruta) {
