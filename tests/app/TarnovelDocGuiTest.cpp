@@ -150,8 +150,8 @@ TEST_P(DiscoLlenoTest, FailedSaveKeepsTheOldFileByteForByteAndTheDocumentModifie
 // One document fits the write buffer and fails only at the flush; the other
 // fails while it is written.
 INSTANTIATE_TEST_SUITE_P(Documentos, DiscoLlenoTest, ::testing::Values(40u, 40000u),
-                         [](const ::testing::TestParamInfo<std::size_t>& info) {
-                             return info.param < 1000 ? std::string("Pequeno")
+                         [](const ::testing::TestParamInfo<std::size_t>& caso) {
+                             return caso.param < 1000 ? std::string("Pequeno")
                                                       : std::string("Grande");
                          });
 
