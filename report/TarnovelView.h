@@ -30,7 +30,7 @@ public:
     CSize GetTotalSize() const { return m_total; }
 
     void OnInitialUpdate() { OnUpdate(); }
-    // New extent from the system, then a full repaint.
+    // New extent (ReportExtent), then a full repaint.
     void OnUpdate();
 
     // "&Imprimir...": the print dialog, then every page. false when cancelled
