@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWhatsThis>
+#include <algorithm>
 
 #include "app/Ayuda.h"
 #include "app/ChildFrm.h"
@@ -272,7 +273,7 @@ void CMainFrame::ConnectActions() {
             m_app.OnWindowNew(*doc);
         }
     });
-    conectar(ID_WINDOW_CASCADE, [this] { m_pArea->cascadeSubWindows(); });
+    conectar(ID_WINDOW_CASCADE, [this] { CascadeWindows(); });
     conectar(ID_WINDOW_TILE_HORZ, [this] { m_pArea->tileSubWindows(); });
     conectar(ID_WINDOW_ARRANGE, [this] { ArrangeIcons(); });
     conectar(ID_HELP_FINDER, [this] { OnHelp(); });
@@ -536,6 +537,28 @@ void CMainFrame::OnHelp() {
 void CMainFrame::OnContextHelp() {
     statusBar()->showMessage(Cadena(AFX_IDS_HELPMODEMESSAGE));
     QWhatsThis::enterWhatsThisMode();
+}
+
+void CMainFrame::CascadeWindows() {
+    // Qt cascades every window at its size hint, a small fraction of the area.
+    // Each keeps its place in the cascade and grows until the last one reaches
+    // the far corner of the area, so every title stays in sight.
+    m_pArea->cascadeSubWindows();
+    std::vector<QMdiSubWindow*> ventanas;
+    QPoint extremo;
+    for (QMdiSubWindow* ventana : m_pArea->subWindowList()) {
+        if (!ventana->isMinimized() && !ventana->isHidden()) {
+            ventanas.push_back(ventana);
+            extremo =
+                QPoint(std::max(extremo.x(), ventana->x()), std::max(extremo.y(), ventana->y()));
+        }
+    }
+    const QSize area = m_pArea->viewport()->size();
+    const QSize tamano(std::max(area.width() - extremo.x(), area.width() / 2),
+                       std::max(area.height() - extremo.y(), area.height() / 2));
+    for (QMdiSubWindow* ventana : ventanas) {
+        ventana->resize(tamano);
+    }
 }
 
 void CMainFrame::ArrangeIcons() {

@@ -71,6 +71,7 @@ private:
     void ShowMenus(bool documento);
     void OnHelp();
     void OnContextHelp();
+    void CascadeWindows();
     void ArrangeIcons();
 
     CTarnovelApp& m_app;

@@ -7,6 +7,7 @@
 #include "app/Tarnovel.h"
 #include "editors/Datos.h"
 #include "platform/Archive.h"
+#include "platform/File.h"
 #include "platform/MessageBox.h"
 #include "platform/QtMessageBox.h"
 #include "report/TarnovelView.h"
@@ -17,7 +18,7 @@ namespace {
 
 // Larger files cannot be documents of this program; reading them whole could
 // exhaust memory.
-constexpr qint64 kTamanoMaximo = 16 * 1024 * 1024;
+constexpr std::size_t kTamanoMaximo = 16 * 1024 * 1024;
 
 void Report(int id, const QString& path = QString()) {
     QString texto = QString::fromStdString(CStringTable::Load(id));
@@ -25,6 +26,30 @@ void Report(int id, const QString& path = QString()) {
         texto = texto.arg(path);
     }
     AfxMessageBox(texto.toStdString());
+}
+
+// The framework's message that names why a file could not be opened or saved.
+int MensajeArchivo(CFile::Causa causa, bool guardando) {
+    switch (causa) {
+        case CFile::Causa::NoEncontrado:
+            return guardando ? res::AFX_IDP_FAILED_TO_SAVE_DOC : res::AFX_IDP_FILE_NOT_FOUND;
+        case CFile::Causa::AccesoDenegado:
+            return guardando ? res::AFX_IDP_FILE_ACCESS_DENIED : res::AFX_IDP_FILE_SHARING;
+        case CFile::Causa::DiscoLleno:
+            return res::AFX_IDP_FILE_DISKFULL;
+        case CFile::Causa::DemasiadoGrande:
+            return res::AFX_IDP_FILE_TOO_LARGE;
+        case CFile::Causa::ErrorLectura:
+            return res::AFX_IDP_FILE_BAD_READ;
+        case CFile::Causa::ErrorEscritura:
+            return res::AFX_IDP_FILE_BAD_WRITE;
+        default:
+            return guardando ? res::AFX_IDP_FAILED_TO_SAVE_DOC : res::AFX_IDP_FAILED_TO_OPEN_DOC;
+    }
+}
+
+std::string NombreLocal(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 }  // namespace
@@ -45,28 +70,11 @@ bool CTarnovelDoc::OnNewDocument() {
 }
 
 bool CTarnovelDoc::ReadFile(const QString& path, std::vector<std::uint8_t>& bytes) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        Report(res::AFX_IDP_FILE_NOT_FOUND, path);
+    const CFile::Causa causa = CFile::ReadAll(NombreLocal(path), kTamanoMaximo, bytes);
+    if (causa != CFile::Causa::Ninguna) {
+        Report(MensajeArchivo(causa, false), path);
         return false;
     }
-    QFile archivo(path);
-    if (info.isDir() || !archivo.open(QIODevice::ReadOnly)) {
-        Report(archivo.error() == QFileDevice::PermissionsError ? res::AFX_IDP_FILE_SHARING
-                                                                : res::AFX_IDP_FAILED_TO_OPEN_DOC,
-               path);
-        return false;
-    }
-    if (archivo.size() > kTamanoMaximo) {
-        Report(res::AFX_IDP_FILE_TOO_LARGE);
-        return false;
-    }
-    const QByteArray datos = archivo.readAll();
-    if (archivo.error() != QFileDevice::NoError) {
-        Report(res::AFX_IDP_FILE_BAD_READ, path);
-        return false;
-    }
-    bytes.assign(datos.begin(), datos.end());
     return true;
 }
 
@@ -101,15 +109,27 @@ bool CTarnovelDoc::OnSaveDocument(const QString& path) {
     const auto& bytes = ar.Bytes();
     QSaveFile archivo(path);
     if (!archivo.open(QIODevice::WriteOnly)) {
-        Report(archivo.error() == QFileDevice::PermissionsError ? res::AFX_IDP_FILE_ACCESS_DENIED
-                                                                : res::AFX_IDP_FAILED_TO_SAVE_DOC,
-               path);
+        Report(MensajeArchivo(CFile::WriteRefusal(NombreLocal(path)), true), path);
         return false;
     }
+    // Each step is checked: a buffered write that finds the disk full fails
+    // only at the flush, and the commit would still put the short file in the
+    // old one's place.
     const auto escrito = archivo.write(reinterpret_cast<const char*>(bytes.data()),
                                        static_cast<qint64>(bytes.size()));
-    if (escrito != static_cast<qint64>(bytes.size()) || !archivo.commit()) {
-        Report(res::AFX_IDP_FILE_BAD_WRITE, path);
+    if (escrito != static_cast<qint64>(bytes.size()) || !archivo.flush()) {
+        const CFile::Causa causa = archivo.error() == QFileDevice::ResourceError
+                                       ? CFile::Causa::DiscoLleno
+                                       : CFile::WriteFailure(NombreLocal(path));
+        archivo.cancelWriting();
+        Report(MensajeArchivo(causa, true), path);
+        return false;
+    }
+    if (!archivo.commit()) {
+        const CFile::Causa causa = CFile::WriteRefusal(NombreLocal(path));
+        Report(MensajeArchivo(causa == CFile::Causa::Ninguna ? CFile::Causa::ErrorEscritura : causa,
+                              true),
+               path);
         return false;
     }
     SetModifiedFlag(false);

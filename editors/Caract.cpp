@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "platform/Archive.h"
 #include "resources/Resource.h"
 
 CCaract::CCaract(QWidget* parent)
@@ -21,4 +22,19 @@ CCaract::CCaract(QWidget* parent)
 
 void CCaract::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, m_pCaracteristicas, m_strCaracteristicas);
+    // The document file holds Windows-1252 text: a character beyond it would
+    // be saved as '?' while the window still showed it.
+    if (!dx.m_bSaveAndValidate || dx.Failed()) {
+        return;
+    }
+    if (const auto caracter = CArchive::FirstUnstorable(m_strCaracteristicas)) {
+        const char32_t cp = *caracter;
+        const QString codigo = QString::number(static_cast<uint>(cp), 16)
+                                   .toUpper()
+                                   .rightJustified(4, QLatin1Char('0'));
+        dx.Fail(QStringLiteral("El carácter «%1» (U+%2) no puede guardarse en el archivo del "
+                               "sistema. Quítelo o cámbielo por otro.")
+                    .arg(QString::fromUcs4(&cp, 1), codigo)
+                    .toStdString());
+    }
 }

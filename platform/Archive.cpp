@@ -105,6 +105,16 @@ std::string CArchive::FromCp1252(const std::string& bytes) {
     return out;
 }
 
+std::optional<char32_t> CArchive::FirstUnstorable(const std::string& utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = NextCodePoint(utf8, i);
+        if (cp != U'?' && UnicodeToCp1252(cp) == '?') {
+            return cp;
+        }
+    }
+    return std::nullopt;
+}
+
 void CArchive::WriteUInt(std::uint32_t value) {
     for (int k = 0; k < 4; ++k) {
         m_datos.push_back(static_cast<std::uint8_t>(value >> (8 * k)));

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -60,6 +61,9 @@ public:
     // byte that is not valid UTF-8, become '?'.
     static std::string ToCp1252(const std::string& utf8);
     static std::string FromCp1252(const std::string& bytes);
+    // The first character of the text that Windows-1252 cannot hold, if any:
+    // it would be written as '?'.
+    static std::optional<char32_t> FirstUnstorable(const std::string& utf8);
 
 private:
     std::uint8_t ReadByte();

@@ -2,7 +2,8 @@
 // The Qt side of the application's message box. Install() makes AfxMessageBox
 // (platform/MessageBox.h) show a modal box titled with the application's name,
 // with a warning icon and one OK button ("Aceptar" under the Spanish
-// translations), over the active window. Tests keep intercepting every message
+// translations), over the window that raised it: the running modal dialog,
+// else the active window, else the main window. Tests keep intercepting every message
 // by installing a CMessageCapture over it.
 //
 // Ask() is the three-way question of the document cycle ("¿Guardar cambios a

@@ -130,7 +130,10 @@ void CSistema::DrawSideSections(CDC& dc, const LadoReporte& lado) {
         return;
     }
     const bool ambasListas = m_pNivelSop[0] && m_pNivelPos[0];
-    if (lado.verExpresion && ambasListas) {
+    // Every function 1 on every term: nothing was minimised, yet each side's
+    // expression is the constant 1.
+    const bool constanteUno = m_pNivelSop[0] && !m_pNivelPos[0];
+    if (lado.verExpresion && (ambasListas || constanteUno)) {
         DrawMinimalExpression(dc, lado);
     }
     if (lado.nivel == nullptr) {
@@ -150,7 +153,8 @@ void CSistema::DrawSideSections(CDC& dc, const LadoReporte& lado) {
 void CSistema::DrawMinimalExpression(CDC& dc, const LadoReporte& lado) {
     dc.TextOut(m_nPosX, m_nPosY, m_bTodasSoluciones ? lado.encabezadoMinimo : lado.encabezado);
     m_nPosY += 20;
-    const UINT cubiertas = NumeroCubiertas(lado.cubiertas);
+    // Without zeros nothing was minimised: no cover belongs to the system.
+    const UINT cubiertas = m_pNivelPos[0] ? NumeroCubiertas(lado.cubiertas) : 0;
     if (cubiertas == 0) {
         DrawUncoveredExpressions(dc, lado);
     }
@@ -199,6 +203,12 @@ void CSistema::DrawUncoveredExpressions(CDC& dc, const LadoReporte& lado) {
     // the canonical expression of its own required terms, so that one function
     // never shows another's terms.
     for (UINT f = 0; f < m_nFunciones && f < kMaxFunciones; ++f) {
+        if (!m_pNivelPos[0]) {
+            // No zeros at all: every function is 1 everywhere.
+            dc.TextOut(m_nPosX + 5, m_nPosY, (m_nFunciones == 1 ? "f = " : Funcion(f)) + "1");
+            m_nPosY += 20;
+            continue;
+        }
         const TermList requeridos = TerminosRequeridos(lado.nivel, f);
         const std::string expresion =
             requeridos ? (this->*lado.formato)(requeridos.get()) : std::string(1, lado.constante);

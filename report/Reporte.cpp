@@ -64,7 +64,10 @@ void CSistema::DrawEquations(CDC& dc) {
 
 void CSistema::DrawCanonicalLists(CDC& dc, const CFont& simbolo, bool maxterminos) {
     const bool ver = maxterminos ? m_bVerMaxterminos : m_bVerMinterminos;
-    if (!ver || !m_pNivelSop[0] || !m_pNivelPos[0]) {
+    // A system that is 1 on every term has no zeros, and no maxterms to show,
+    // but its minterms are still what the user entered.
+    const bool listas = m_pNivelSop[0] && (m_pNivelPos[0] || !maxterminos);
+    if (!ver || !listas) {
         return;
     }
     dc.TextOut(m_nPosX, m_nPosY, maxterminos ? "Producto de maxtérminos:" : "Suma de mintérminos:");

@@ -24,7 +24,8 @@ std::string EtiquetaFila(UINT t, UINT mascara) {
 }  // namespace
 
 void CSistema::DrawTruthTable(CDC& dc) {
-    if (!m_bVerTablaVerdad || !m_pNivelSop[0] || !m_pNivelPos[0]) {
+    // A system without zeros (1 on every term) still has its table.
+    if (!m_bVerTablaVerdad || !m_pNivelSop[0]) {
         return;
     }
     const UINT funciones = std::min(m_nFunciones, kMaxFunciones);

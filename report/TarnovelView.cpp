@@ -1,13 +1,19 @@
 #include "report/TarnovelView.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <unordered_map>
 
 #include "logic/Sistema.h"
+#include "platform/BoundsDC.h"
 #include "platform/MessageBox.h"
 #include "platform/PainterDC.h"
 
@@ -15,12 +21,44 @@ namespace {
 
 constexpr int kPixelesPorPulgada = 96;
 constexpr int kPasoLinea = 20;
+// Room beyond the far edge of the drawing, as wide as the report's own margin.
+constexpr int kMargen = 10;
 
 // Draws the report in report pixels on a painter already placed and scaled.
 void Draw(CSistema& sistema, QPainter& painter, bool printing) {
     CPainterDC dc(painter, kPixelesPorPulgada, printing);
     dc.SetMapMode(MM_TEXT);
     sistema.DrawReport(dc);
+}
+
+// A text's size as CPainterDC draws it: the same Qt font, Symbol text in Greek.
+CSize TextSize(const CFont& fuente, const std::string& texto) {
+    const QString q =
+        fuente.face == "Symbol" ? CPainterDC::FromSymbol(texto) : QString::fromStdString(texto);
+    const QFontMetricsF medidas(CPainterDC::ToQFont(fuente));
+    return CSize{static_cast<int>(std::ceil(medidas.horizontalAdvance(q))),
+                 static_cast<int>(std::ceil(medidas.height()))};
+}
+
+// A bounds-only pass of the report's own drawing. The same texts come again
+// and again (cells, labels), so each is measured once per pass.
+CBoundsDC Measure(CSistema& sistema) {
+    auto medidos = std::make_shared<std::unordered_map<std::string, CSize>>();
+    CBoundsDC dc(
+        [medidos](const CFont& fuente, const std::string& texto) {
+            const std::string clave = fuente.face + '\n' + std::to_string(fuente.height) + '\n' +
+                                      std::to_string(fuente.weight) + (fuente.italic ? "i" : "") +
+                                      '\n' + texto;
+            const auto [it, nuevo] = medidos->try_emplace(clave);
+            if (nuevo) {
+                it->second = TextSize(fuente, texto);
+            }
+            return it->second;
+        },
+        kPixelesPorPulgada);
+    dc.SetMapMode(MM_TEXT);
+    sistema.DrawReport(dc);
+    return dc;
 }
 
 }  // namespace
@@ -35,8 +73,15 @@ CTarnovelView::CTarnovelView(CSistema& sistema, QWidget* parent)
 }
 
 void CTarnovelView::OnUpdate() {
-    SetScrollSizes(m_sistema.GetReportSize());
+    SetScrollSizes(ReportExtent(m_sistema));
     viewport()->update();
+}
+
+CSize CTarnovelView::ReportExtent(CSistema& sistema) {
+    const CSize estimado = sistema.GetReportSize();
+    const CSize dibujado = Measure(sistema).GetExtent();
+    return CSize{std::max(estimado.cx, dibujado.cx + kMargen),
+                 std::max(estimado.cy, dibujado.cy + kMargen)};
 }
 
 void CTarnovelView::SetScrollSizes(CSize total) {
@@ -73,16 +118,56 @@ bool CTarnovelView::PrintReport(QPrinter& printer) {
         AfxMessageBox("Imposible iniciar la impresión.");
         return false;
     }
-    DrawPage(m_sistema, painter, printer);
+    const std::vector<SPagina> paginas = Pages(m_sistema, PageSize(printer));
+    for (std::size_t i = 0; i < paginas.size(); ++i) {
+        if (i > 0 && !printer.newPage()) {
+            painter.end();
+            return false;
+        }
+        DrawPage(m_sistema, painter, printer, paginas[i]);
+    }
     return painter.end();
 }
 
-void CTarnovelView::DrawPage(CSistema& sistema, QPainter& painter, const QPaintDevice& device) {
+CSize CTarnovelView::PageSize(const QPaintDevice& device) {
+    return CSize{device.width() * kPixelesPorPulgada / std::max(device.logicalDpiX(), 1),
+                 device.height() * kPixelesPorPulgada / std::max(device.logicalDpiY(), 1)};
+}
+
+std::vector<CTarnovelView::SPagina> CTarnovelView::Pages(CSistema& sistema, CSize pagina) {
+    const CBoundsDC medida = Measure(sistema);
+    const int ancho = std::max(pagina.cx, 1);
+    const int alto = std::max(pagina.cy, 1);
+    std::vector<int> inicios{0};
+    for (const int corte : medida.PageBreaks(alto)) {
+        inicios.push_back(corte);
+    }
+    std::vector<SPagina> paginas;
+    for (std::size_t fila = 0; fila < inicios.size(); ++fila) {
+        const int arriba = inicios[fila];
+        const int altoFila = fila + 1 < inicios.size() ? inicios[fila + 1] - arriba : alto;
+        // Across only as far as this row of the report reaches.
+        const int derecha = medida.GetRightEdge(arriba, arriba + altoFila);
+        const int columnas = std::max(1, (derecha + ancho - 1) / ancho);
+        for (int columna = 0; columna < columnas; ++columna) {
+            paginas.push_back(SPagina{CPoint{columna * ancho, arriba}, CSize{ancho, altoFila}});
+        }
+    }
+    return paginas;
+}
+
+void CTarnovelView::DrawPage(CSistema& sistema, QPainter& painter, const QPaintDevice& device,
+                             const SPagina& pagina) {
     // The page origin is the corner of the printable area, as on the printers
     // the report was laid out for; only the scale changes.
     painter.save();
     painter.scale(static_cast<double>(device.logicalDpiX()) / kPixelesPorPulgada,
                   static_cast<double>(device.logicalDpiY()) / kPixelesPorPulgada);
+    if (pagina.tamano.cx > 0 && pagina.tamano.cy > 0) {
+        // What belongs to the next page across or down is printed there only.
+        painter.setClipRect(QRect(0, 0, pagina.tamano.cx, pagina.tamano.cy));
+    }
+    painter.translate(-pagina.origen.x, -pagina.origen.y);
     Draw(sistema, painter, true);
     painter.restore();
 }

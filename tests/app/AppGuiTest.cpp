@@ -605,6 +605,28 @@ TEST_F(AppTest, SecondWindowOnADocumentSharesItAndClosesWithoutAsking) {
     EXPECT_EQ(m_app.GetDocuments().size(), 1u);
 }
 
+TEST_F(AppTest, CascadeLeavesEveryWindowAtAUsefulSize) {
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_NE(NewDocument("2", "1"), nullptr);
+    }
+    Trigger(ID_WINDOW_CASCADE);
+    Settle();
+    const QSize area = Frame().GetMdiArea()->viewport()->size();
+    const QList<QMdiSubWindow*> ventanas = Frame().GetMdiArea()->subWindowList();
+    ASSERT_EQ(ventanas.size(), 3);
+    for (int i = 0; i < ventanas.size(); ++i) {
+        const QRect r = ventanas[i]->geometry();
+        EXPECT_FALSE(ventanas[i]->isMaximized());
+        EXPECT_GE(r.width(), area.width() / 2) << i;
+        EXPECT_GE(r.height(), area.height() / 2) << i;
+        EXPECT_LE(r.right(), area.width()) << i << " stays inside the area";
+        EXPECT_LE(r.bottom(), area.height()) << i;
+        if (i > 0) {
+            EXPECT_GT(r.top(), ventanas[i - 1]->geometry().top()) << "each below the last";
+        }
+    }
+}
+
 TEST_F(AppTest, RecentFileListKeepsEightLatestFirstAndSurvivesARestart) {
     for (int i = 0; i < 10; ++i) {
         const QString ruta = Ruta(QStringLiteral("r%1").arg(i));

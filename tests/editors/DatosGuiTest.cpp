@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include "editors/Caract.h"
 #include "editors/Datos.h"
 #include "platform/MessageBox.h"
+#include "platform/QtMessageBox.h"
 #include "platform/SpinButtonCtrl.h"
 #include "resources/Resource.h"
 #include "tests/DialogoModal.h"
@@ -137,6 +139,30 @@ TEST(DatosTest, LayoutCaptionsAndToolTips) {
     EXPECT_EQ(dlg.GetDlgItem(res::IDCANCEL), nullptr) << "the dialog has no Cancel button";
 }
 
+TEST(DatosTest, ItsMessageBoxStandsOverItEvenWhenNothingIsActive) {
+    const MessageBoxHandler anterior = CQtMessageBox::Install();
+    CDatos dlg;
+    QWidget* dueno = nullptr;
+    QRect caja;
+    RunWith(dlg, [&] {
+        // No window manager gives the frameless dialog the focus.
+        QApplication::setActiveWindow(nullptr);
+        Type(dlg, res::IDC_VARIABLES, "9");
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                dueno = box->parentWidget();
+                caja = box->frameGeometry();
+                box->accept();
+            }
+        });
+        ClickOk(dlg);
+    });
+    SetMessageBoxHandler(anterior);
+    EXPECT_EQ(dueno, &dlg);
+    EXPECT_TRUE(dlg.frameGeometry().contains(caja.center()))
+        << caja.center().x() << "," << caja.center().y();
+}
+
 TEST(CaractTest, KeepsTheTextExactlyAsTyped) {
     for (const char* texto : {"  Semáforo de dos calles  ", ""}) {
         CCaract dlg;
@@ -187,6 +213,27 @@ TEST(CaractTest, TheWrappedInstructionFitsItsBoxWhole) {
         dlg.reject();
     });
     EXPECT_TRUE(cabe);
+}
+
+TEST(CaractTest, RefusesACharacterTheFileCannotHoldAndNamesIt) {
+    CCaract dlg;
+    dlg.m_strCaracteristicas = "antes";
+    CMessageCapture mensajes;
+    bool sigueAbierto = false;
+    const int r = RunWith(dlg, [&] {
+        Type(dlg, res::IDC_CARACTERISTICAS, "Semáforo 🚦 de cruce");
+        ClickOk(dlg);
+        sigueAbierto = dlg.isVisible();
+        // Every one of these has its place in the file's code page.
+        Type(dlg, res::IDC_CARACTERISTICAS, "Semáforo € – ñandú “cruce” ¿?");
+        ClickOk(dlg);
+    });
+    EXPECT_TRUE(sigueAbierto);
+    EXPECT_EQ(mensajes.Messages(),
+              Mensajes{"El carácter «🚦» (U+1F6A6) no puede guardarse en el archivo del sistema. "
+                       "Quítelo o cámbielo por otro."});
+    EXPECT_EQ(r, CDialog::IDOK);
+    EXPECT_EQ(dlg.m_strCaracteristicas, "Semáforo € – ñandú “cruce” ¿?");
 }
 
 }  // namespace

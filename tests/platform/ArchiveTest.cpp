@@ -88,4 +88,10 @@ TEST(ArchiveNumbers, LittleEndianWords) {
     EXPECT_THROW(in.ReadUInt(), CArchiveException);
 }
 
+TEST(ArchiveText, FindsTheFirstCharacterTheCodePageCannotHold) {
+    EXPECT_EQ(CArchive::FirstUnstorable("¿Qué? € – “ñ” ÿ"), std::nullopt);
+    EXPECT_EQ(CArchive::FirstUnstorable("a東b🚦"), std::optional<char32_t>(U'東'));
+    EXPECT_EQ(CArchive::FirstUnstorable("Ω"), std::optional<char32_t>(U'Ω'));
+}
+
 }  // namespace

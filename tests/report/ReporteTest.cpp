@@ -173,9 +173,13 @@ INSTANTIATE_TEST_SUITE_P(
                         kMax,
                         {"Como expresión POS:", "f = (B)", "Implicados Primos: -0 ",
                          "Implicados PE: -0 ", "Cubierta 1: -0 "}})},
-        Compuerta{"SinCeros",
-                  [](CSistema& s) { s.m_pNivelPos[0].reset(); },
-                  {"Implicantes Primos: -1 ", "Implicantes PE: -1 ", "Cubierta 1: -1 "}},
+        // 1 on every term: the minterms, and on either side the constant 1
+        // whatever covers an earlier entry left.
+        Compuerta{
+            "SinCeros", [](CSistema& s) { s.m_pNivelPos[0].reset(); },
+            Unir({kMin,
+                  {"Como expresión SOP:", "f = 1", "Implicantes Primos: -1 ", "Implicantes PE: -1 ",
+                   "Cubierta 1: -1 ", "Como expresión POS:", "f = 1"}})},
         Compuerta{"SinUnos",
                   [](CSistema& s) { s.m_pNivelSop[0].reset(); },
                   {"Implicados Primos: -0 ", "Implicados PE: -0 ", "Cubierta 1: -0 "}},
@@ -208,6 +212,41 @@ TEST(ReporteTest, FunctionWithoutZerosIsTheConstantOneOnThePosSide) {
     ASSERT_GE(textos.end() - pos, 3);
     EXPECT_EQ(pos[1], "f1 = (B)");
     EXPECT_EQ(pos[2], "f2 = 1");
+}
+
+TEST(ReporteTest, SystemThatIsOneEverywhereShowsWhatWasEnteredAndTheConstant) {
+    // Minterms 0 to 3 of one function of two variables: the worked example's
+    // layout, the constant in place of the expression, no maxterms.
+    auto s = Procesado(2, {"0,1,2,3"});
+    s->m_bVerMapaK = false;
+    const std::vector<Linea> lineas = Lineas(Dibujar(*s));
+    ASSERT_GE(lineas.size(), 7u);
+    EXPECT_EQ(std::vector<Linea>(lineas.begin(), lineas.begin() + 7),
+              (std::vector<Linea>{{10, 10, "Sistema con una función de 2 variables."},
+                                  {10, 40, "Suma de mintérminos:"},
+                                  {15, 60, "f  = "},
+                                  {45, 60, "S "},
+                                  {70, 60, "m (0,1,2,3)"},
+                                  {10, 90, "Como expresión SOP:"},
+                                  {15, 110, "f = 1"}}));
+    EXPECT_EQ(lineas[7], (Linea{10, 150, "Tabla de Verdad :"}));
+    EXPECT_EQ(lineas.back(), (Linea{155, 275, "1"})) << "the last row of the table";
+    EXPECT_EQ(s->GetMaxtermText(0), "");
+
+    // Several functions, both sides: each function is numbered; nothing is
+    // shown as minimised.
+    auto dos = Procesado(2, {"0,1,2,3", "0,1,2,3"});
+    dos->m_bProcesarPos = true;
+    dos->m_bVerImplicantesPrimos = true;
+    dos->m_bVerCubiertasPos = true;
+    dos->m_bVerTablaVerdad = false;
+    dos->Reprocess();
+    EXPECT_EQ(
+        Dibujar(*dos).TextStrings(),
+        (std::vector<std::string>{"Sistema de 2 funciones de 2 variables cada una.",
+                                  "Suma de mintérminos:", "f1 = ", "S ", "m (0,1,2,3)",
+                                  "f2 = ", "S ", "m (0,1,2,3)", "Como expresión SOP:", "f1 = 1",
+                                  "f2 = 1", "Como expresión POS:", "f1 = 1", "f2 = 1"}));
 }
 
 }  // namespace

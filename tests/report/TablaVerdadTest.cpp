@@ -87,13 +87,19 @@ TEST(TablaVerdadTest, SixFunctionsOfSixVariables) {
     EXPECT_EQ(s->m_nPosY, kArriba + 25 * 64 + 55);
 }
 
-TEST(TablaVerdadTest, LeftOutWithoutZerosOrWithoutTheOption) {
+TEST(TablaVerdadTest, DrawnWithoutZerosLeftOutWithoutOnesOrWithoutTheOption) {
     auto s = SoloTabla(2, 1);
     s->m_pNivelSop[0] = Lista({{"00"}, {"01"}, {"10"}, {"11"}});
+    EXPECT_EQ(Dibujar(*s).TextStrings().size(), 3u + 4u * 2u);
+    EXPECT_EQ(s->m_nPosY, kArriba + 25 * 4 + 55);
+
+    s->m_pNivelPos[0] = Lista({{"00"}, {"01"}, {"10"}, {"11"}});
+    s->m_pNivelSop[0].reset();
     EXPECT_EQ(Dibujar(*s).TextStrings(),
               (std::vector<std::string>{"Sistema con una función de 2 variables."}));
     EXPECT_EQ(s->m_nPosY, 40);
 
+    s->m_pNivelSop[0] = Lista({{"01"}});
     s->m_pNivelPos[0] = Lista({{"00", 1, 1}});
     s->m_bVerTablaVerdad = false;
     const CRecordingDC dc = Dibujar(*s);

@@ -1,0 +1,139 @@
+#include "platform/File.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+constexpr std::size_t kBloque = 64 * 1024;
+
+// Closes the descriptor when the read ends, whichever way.
+class CDescriptor {
+public:
+    explicit CDescriptor(int fd) : m_nFd(fd) {}
+    ~CDescriptor() {
+        if (m_nFd >= 0) {
+            ::close(m_nFd);
+        }
+    }
+    CDescriptor(const CDescriptor&) = delete;
+    CDescriptor& operator=(const CDescriptor&) = delete;
+    int Get() const { return m_nFd; }
+
+private:
+    int m_nFd;
+};
+
+std::string Carpeta(const std::string& path) {
+    const std::size_t barra = path.find_last_of('/');
+    if (barra == std::string::npos) {
+        return ".";
+    }
+    return barra == 0 ? std::string("/") : path.substr(0, barra);
+}
+
+bool EsRegular(const struct stat& info) {
+    return S_ISREG(info.st_mode);
+}
+
+// Reads to the end, or one byte past the limit.
+CFile::Causa ReadUpTo(int fd, std::size_t limite, std::vector<std::uint8_t>& datos) {
+    for (;;) {
+        const std::size_t usado = datos.size();
+        if (usado > limite) {
+            return CFile::Causa::DemasiadoGrande;
+        }
+        const std::size_t pedido = std::min(kBloque, limite + 1 - usado);
+        datos.resize(usado + pedido);
+        const ssize_t leidos = ::read(fd, datos.data() + usado, pedido);
+        if (leidos < 0 && errno == EINTR) {
+            datos.resize(usado);
+            continue;
+        }
+        if (leidos < 0) {
+            return CFile::Causa::ErrorLectura;
+        }
+        datos.resize(usado + static_cast<std::size_t>(leidos));
+        if (leidos == 0) {
+            return CFile::Causa::Ninguna;
+        }
+    }
+}
+
+}  // namespace
+
+CFile::Causa CFile::ReadAll(const std::string& path, std::size_t limite,
+                            std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return FromErrno(errno);
+    }
+    if (!EsRegular(info)) {
+        return Causa::NoRegular;
+    }
+    // Should a pipe have taken the file's place since, opening it still returns
+    // at once, and the check below refuses it.
+    const CDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        return FromErrno(errno);
+    }
+    if (::fstat(fd.Get(), &info) != 0) {
+        return Causa::ErrorLectura;
+    }
+    if (!EsRegular(info)) {
+        return Causa::NoRegular;
+    }
+    std::vector<std::uint8_t> datos;
+    const Causa causa = ReadUpTo(fd.Get(), limite, datos);
+    if (causa == Causa::Ninguna) {
+        bytes = std::move(datos);
+    }
+    return causa;
+}
+
+CFile::Causa CFile::WriteRefusal(const std::string& path) {
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
+        return FromErrno(errno);
+    }
+    // A safe save writes a new file beside the old one: the folder must take it.
+    if (::access(Carpeta(path).c_str(), W_OK | X_OK) != 0) {
+        return FromErrno(errno);
+    }
+    return Causa::Ninguna;
+}
+
+CFile::Causa CFile::WriteFailure(const std::string& path) {
+    struct statvfs espacio {};
+    if (::statvfs(Carpeta(path).c_str(), &espacio) == 0 && espacio.f_bavail == 0) {
+        return Causa::DiscoLleno;
+    }
+    return Causa::ErrorEscritura;
+}
+
+CFile::Causa CFile::FromErrno(int error) {
+    switch (error) {
+        case 0:
+            return Causa::Ninguna;
+        case ENOENT:
+        case ENOTDIR:
+            return Causa::NoEncontrado;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case ETXTBSY:
+            return Causa::AccesoDenegado;
+        case ENOSPC:
+        case EDQUOT:
+            return Causa::DiscoLleno;
+        case EISDIR:
+            return Causa::NoRegular;
+        default:
+            return Causa::Otra;
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The file side of opening and saving a document, on the system's own calls so
+// that a failure keeps its cause (errno) and the framework's message that names
+// it can be shown. Reading refuses what is not a regular file before a byte is
+// read (a device never ends, a pipe without a writer never answers) and never
+// reads more than its limit, whatever size the file claims. Qt-free.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CFile {
+public:
+    // Why a file could not be read or written.
+    enum class Causa {
+        Ninguna,
+        NoEncontrado,    // the file or a folder of its path does not exist
+        AccesoDenegado,  // no permission, or a read-only file system
+        DiscoLleno,
+        NoRegular,  // a folder, device, pipe or socket
+        DemasiadoGrande,
+        ErrorLectura,    // the file opened but reading it failed
+        ErrorEscritura,  // writing it failed
+        Otra,
+    };
+
+    // The bytes of a regular file of at most `limite` bytes; on any failure
+    // `bytes` stays empty.
+    static Causa ReadAll(const std::string& path, std::size_t limite,
+                         std::vector<std::uint8_t>& bytes);
+    // Why a file could not be written at `path`: the system's answer for the
+    // file itself when it exists, else for the folder it would be made in.
+    // Ninguna when neither refuses.
+    static Causa WriteRefusal(const std::string& path);
+    // Why writing at `path` failed once the file was open: a full file system
+    // (a short write says no more than that it was short), else an unexpected
+    // write error.
+    static Causa WriteFailure(const std::string& path);
+    // The cause that a system error number stands for.
+    static Causa FromErrno(int error);
+};

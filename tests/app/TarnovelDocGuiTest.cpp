@@ -1,0 +1,214 @@
+// Opening and saving a document where the file system says no: a full disk,
+// what is not a regular file, no permission, a read-only file system. Every
+// failure shows the framework's message that names it and loses nothing.
+
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <optional>
+
+#include "app/TarnovelDoc.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+using Mensajes = std::vector<std::string>;
+
+std::string Local(const QString& ruta) {
+    return QFile::encodeName(ruta).toStdString();
+}
+
+// A small tmpfs over a folder for the test's life, where the test may mount one.
+class CTmpfs {
+public:
+    explicit CTmpfs(const QString& carpeta) : m_strCarpeta(Local(carpeta)) {
+        m_bMontado = ::mount("tmpfs", m_strCarpeta.c_str(), "tmpfs", 0, "size=64k,mode=0755") == 0;
+    }
+    ~CTmpfs() {
+        if (m_bMontado) {
+            ::umount2(m_strCarpeta.c_str(), MNT_DETACH);
+        }
+    }
+    CTmpfs(const CTmpfs&) = delete;
+    CTmpfs& operator=(const CTmpfs&) = delete;
+
+    bool Montado() const { return m_bMontado; }
+    bool MakeReadOnly() const {
+        return ::mount("tmpfs", m_strCarpeta.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                       "size=64k") == 0;
+    }
+    // Takes every free byte with one more file.
+    void Fill() const {
+        QFile relleno(QString::fromStdString(m_strCarpeta + "/relleno"));
+        ASSERT_TRUE(relleno.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray bloque(1024, 'r');
+        while (relleno.write(bloque) == bloque.size()) {
+        }
+    }
+
+private:
+    std::string m_strCarpeta;
+    bool m_bMontado = false;
+};
+
+// Where no file system can be mounted, a file of the process may not grow at
+// all while this lives: the write fails as on a full disk, at the flush for a
+// small document.
+class CSinEspacio {
+public:
+    CSinEspacio() : m_pAnterior(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &m_limite);
+        rlimit cero = m_limite;
+        cero.rlim_cur = 0;
+        ::setrlimit(RLIMIT_FSIZE, &cero);
+    }
+    ~CSinEspacio() {
+        ::setrlimit(RLIMIT_FSIZE, &m_limite);
+        std::signal(SIGXFSZ, m_pAnterior);
+    }
+    CSinEspacio(const CSinEspacio&) = delete;
+    CSinEspacio& operator=(const CSinEspacio&) = delete;
+
+private:
+    void (*m_pAnterior)(int);
+    rlimit m_limite{};
+};
+
+QByteArray Contenido(const QString& ruta) {
+    QFile archivo(ruta);
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray("(ilegible)");
+}
+
+bool EsRoot() {
+    return ::geteuid() == 0;
+}
+
+class TarnovelDocFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_carpeta.isValid());
+        m_strDisco = m_carpeta.filePath(QStringLiteral("disco"));
+        ASSERT_TRUE(QDir().mkpath(m_strDisco));
+        m_doc.m_sistema.SetNumVariables(2);
+        m_doc.m_sistema.SetNumFunctions(1);
+    }
+    QString Ruta(const char* nombre) const {
+        return m_strDisco + QLatin1Char('/') + QString::fromUtf8(nombre);
+    }
+    // Saved once while there is room; then changed and marked modified.
+    QByteArray SaveAndChange(const QString& ruta, std::size_t largo) {
+        m_doc.m_sistema.SetDescription(std::string(largo, 'a'));
+        EXPECT_TRUE(m_doc.OnSaveDocument(ruta));
+        m_doc.SetPathName(ruta);
+        m_doc.m_sistema.SetDescription(std::string(largo, 'b'));
+        m_doc.SetModifiedFlag(true);
+        return Contenido(ruta);
+    }
+    static std::string Texto(const char* formato, const QString& ruta) {
+        return QString::fromUtf8(formato).arg(ruta).toStdString();
+    }
+
+    QTemporaryDir m_carpeta;
+    QString m_strDisco;
+    CMessageCapture m_mensajes;
+    CTarnovelDoc m_doc;
+};
+
+class DiscoLlenoTest : public TarnovelDocFileTest,
+                       public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(DiscoLlenoTest, FailedSaveKeepsTheOldFileByteForByteAndTheDocumentModified) {
+    const CTmpfs tmpfs(m_strDisco);
+    const QString ruta = Ruta("sistema");
+    const QByteArray antes = SaveAndChange(ruta, GetParam());
+    ASSERT_GT(antes.size(), static_cast<qsizetype>(GetParam()));
+    std::optional<CSinEspacio> sinEspacio;
+    std::string esperado;
+    if (tmpfs.Montado()) {
+        tmpfs.Fill();
+        esperado = "La unidad de disco de destino está llena.";
+    } else {
+        sinEspacio.emplace();
+        esperado = Texto("Error inesperado al escribir en %1.", ruta);
+    }
+    EXPECT_FALSE(m_doc.DoFileSave());
+    sinEspacio.reset();
+    EXPECT_EQ(m_mensajes.Messages(), Mensajes{esperado});
+    EXPECT_EQ(Contenido(ruta), antes);
+    EXPECT_TRUE(m_doc.IsModified());
+    const QStringList quedan = QDir(m_strDisco).entryList(QDir::Files);
+    EXPECT_EQ(quedan.size(), tmpfs.Montado() ? 2 : 1) << "no half-written file is left";
+}
+
+// One document fits the write buffer and fails only at the flush; the other
+// fails while it is written.
+INSTANTIATE_TEST_SUITE_P(Documentos, DiscoLlenoTest, ::testing::Values(40u, 40000u),
+                         [](const ::testing::TestParamInfo<std::size_t>& caso) {
+                             return caso.param < 1000 ? std::string("Pequeno")
+                                                      : std::string("Grande");
+                         });
+
+TEST_F(TarnovelDocFileTest, RefusesToOpenWhatIsNotARegularFileAndLoadsNothing) {
+    const QString tubo = Ruta("tubo");
+    ASSERT_EQ(::mkfifo(Local(tubo).c_str(), 0600), 0);
+    for (const QString& ruta :
+         {QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom"), tubo}) {
+        CTarnovelDoc doc;
+        m_mensajes.Clear();
+        EXPECT_FALSE(doc.OnOpenDocument(ruta));
+        EXPECT_EQ(m_mensajes.Messages(), Mensajes{"Imposible abrir documento."})
+            << ruta.toStdString();
+        EXPECT_EQ(doc.m_sistema.GetNumVariables(), 1u);
+        EXPECT_TRUE(doc.GetPathName().isEmpty());
+    }
+}
+
+TEST_F(TarnovelDocFileTest, SaveOnAReadOnlyFileSystemNamesIt) {
+    const CTmpfs tmpfs(m_strDisco);
+    const QString ruta = Ruta("sistema");
+    const QByteArray antes = SaveAndChange(ruta, 10);
+    if (tmpfs.Montado()) {
+        ASSERT_TRUE(tmpfs.MakeReadOnly());
+    } else if (EsRoot()) {
+        GTEST_SKIP() << "no file system can be mounted here, and root writes whatever the "
+                        "permissions say";
+    } else {
+        QFile::setPermissions(m_strDisco, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    EXPECT_FALSE(m_doc.DoFileSave());
+    QFile::setPermissions(m_strDisco, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(
+        m_mensajes.Messages(),
+        Mensajes{Texto("Imposible escribir en %1, es de sólo lectura o alguien más lo ha abierto.",
+                       ruta)});
+    EXPECT_EQ(Contenido(ruta), antes);
+    EXPECT_TRUE(m_doc.IsModified());
+}
+
+TEST_F(TarnovelDocFileTest, WithoutPermissionTheMessageSaysSo) {
+    if (EsRoot()) {
+        GTEST_SKIP() << "root reads and writes whatever the permissions say";
+    }
+    const QString ruta = Ruta("sistema");
+    const QByteArray antes = SaveAndChange(ruta, 10);
+    QFile::setPermissions(ruta, QFile::ReadOwner);
+    EXPECT_FALSE(m_doc.DoFileSave());
+    EXPECT_EQ(Contenido(ruta), antes);
+    QFile::setPermissions(ruta, QFileDevice::Permissions());
+    CTarnovelDoc otro;
+    EXPECT_FALSE(otro.OnOpenDocument(ruta));
+    EXPECT_EQ(m_mensajes.Messages(),
+              (Mensajes{Texto("Imposible escribir en %1, es de sólo lectura o alguien más lo ha "
+                              "abierto.",
+                              ruta),
+                        Texto("Imposible leer de %1, alguien más lo ha abierto.", ruta)}));
+}
+
+}  // namespace
