@@ -175,6 +175,26 @@ private:
     void DrawTruthTable(CDC& dc);
     void DrawGateDiagrams(CDC& dc);
     void DrawKarnaughSections(CDC& dc);
+    // The covers of one side on Karnaugh maps: one map per cover, function and
+    // alternative sub-cover, flowing in rows.
+    void DrawKarnaughCovers(CDC& dc, const Termino* nivel, const CoverSlots& cubiertas,
+                            const SubCoverSlots& subcubiertas, char ausente, char presente);
+    // One cell, term base + desplazamiento of function f: its value into m_cCelda
+    // (left as the caller set it when the function lacks the term) and, into
+    // m_bContieneCelda, which implicants of cover k (sub-cover [k][f][j] with
+    // several functions) contain it.
+    void ProbeMapCell(const Termino* nivel, const CoverSlots& cubiertas,
+                      const SubCoverSlots& subcubiertas, char presente, UINT base,
+                      int desplazamiento, UINT f, UINT mascaraFuncion, UINT k, UINT j);
+    // The pen, font and brushes of one side's maps, and the side's data.
+    struct MapasLado;
+    void DrawMapBlock(CDC& dc, MapasLado& mapas, UINT k, UINT f, UINT j);
+    void SkipMapBlock(const MapasLado& mapas, UINT k, UINT f, UINT j);
+    void DrawMapLegend(CDC& dc, MapasLado& mapas, const Termino* lista);
+    void DrawMapCells(CDC& dc, MapasLado& mapas, const Termino* lista, UINT k, UINT f, UINT j);
+    void DrawMapCell(CDC& dc, MapasLado& mapas, UINT implicantes, UINT termino, UINT celda, UINT k,
+                     UINT f, UINT j);
+    void StepMapRow(MapasLado& mapas, bool finDeCubierta);
 
 public:
     // ---- end of report sections ----

@@ -198,6 +198,14 @@ void CPainterDC::Arc(int left, int top, int right, int bottom, int xStart, int y
     m_painter.strokePath(camino, m_painter.pen());
 }
 
+CRect CPainterDC::GetClipBox() const {
+    if (!m_painter.hasClipping()) {
+        return CDC::GetClipBox();
+    }
+    const QRect caja = m_painter.clipBoundingRect().toAlignedRect();
+    return CRect{caja.left(), caja.top(), caja.right() + 1, caja.bottom() + 1};
+}
+
 CFont CPainterDC::SelectObject(const CFont& font) {
     return std::exchange(m_fuente, font);
 }

@@ -50,6 +50,8 @@ public:
     CPen SelectObject(const CPen& pen) override;
     CBrush SelectObject(const CBrush& brush) override;
     bool IsPrinting() const override { return m_bImprimiendo; }
+    // The painter's clip in its logical coordinates; everything when it has none.
+    CRect GetClipBox() const override;
 
     // Symbol-encoded text to Unicode (letters to Greek, a few signs to their
     // mathematical counterparts; digits and the rest unchanged).

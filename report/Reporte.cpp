@@ -90,7 +90,3 @@ void CSistema::DrawCanonicalLists(CDC& dc, const CFont& simbolo, bool maxtermino
 void CSistema::DrawGateDiagrams(CDC& dc) {
     (void)dc;
 }
-
-void CSistema::DrawKarnaughSections(CDC& dc) {
-    (void)dc;
-}

@@ -184,6 +184,20 @@ TEST_F(PainterDCTest, SymbolSigmaIsDrawnAsSigma) {
     EXPECT_EQ(simbolo, m_imagen.copy(0, 0, 100, 60));
 }
 
+TEST_F(PainterDCTest, ClipBoxIsThePaintersClipInItsLogicalCoordinates) {
+    QPainter painter(&m_imagen);
+    {
+        CPainterDC dc(painter);
+        EXPECT_LT(dc.GetClipBox().top, -1000000) << "no clip: everything";
+        EXPECT_GT(dc.GetClipBox().right, 1000000);
+    }
+    // A window scrolled to (100, 300) repainting its top-left 50 x 40 pixels.
+    painter.setClipRect(QRect(0, 0, 50, 40));
+    painter.translate(-100, -300);
+    CPainterDC dc(painter);
+    EXPECT_EQ(dc.GetClipBox(), (CRect{100, 300, 150, 340}));
+}
+
 TEST_F(PainterDCTest, PainterStateIsRestored) {
     QPainter painter(&m_imagen);
     painter.setPen(QPen(Qt::blue, 3));
