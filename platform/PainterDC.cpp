@@ -163,13 +163,40 @@ QFont CPainterDC::ToQFont(const CFont& font) {
     return q;
 }
 
+const CPainterDC::FuenteQt& CPainterDC::CurrentQtFont() {
+    constexpr std::size_t kFuentesGuardadas = 4;
+    if (!m_fuentesQt.empty() && m_fuentesQt.back().fuente == m_fuente) {
+        return m_fuentesQt.back();
+    }
+    const auto guardada = std::find_if(m_fuentesQt.begin(), m_fuentesQt.end(),
+                                       [this](const FuenteQt& f) { return f.fuente == m_fuente; });
+    if (guardada != m_fuentesQt.end()) {
+        std::rotate(guardada, guardada + 1, m_fuentesQt.end());
+        return m_fuentesQt.back();
+    }
+    if (m_fuentesQt.size() == kFuentesGuardadas) {
+        m_fuentesQt.erase(m_fuentesQt.begin());
+    }
+    const QFont qt = ToQFont(m_fuente);
+    m_fuentesQt.push_back(FuenteQt{m_fuente, qt, QFontMetricsF(qt, m_painter.device())});
+    return m_fuentesQt.back();
+}
+
 void CPainterDC::TextOut(int x, int y, const std::string& text) {
+    const FuenteQt& fuente = CurrentQtFont();
+    const QFontMetricsF& medidas = fuente.medidas;
+    // A text wholly outside the clip would paint nothing: it is not laid out.
+    // The margin takes in glyphs that reach a little beyond their cell.
+    constexpr double kMargen = 4;
+    const CRect recorte = GetClipBox();
+    if (y - kMargen >= recorte.bottom || y + medidas.height() + kMargen <= recorte.top ||
+        x - kMargen >= recorte.right) {
+        return;
+    }
     const QString texto =
         IsSymbolFace(m_fuente.face) ? FromSymbol(text) : QString::fromStdString(text);
-    const QFont fuente = ToQFont(m_fuente);
-    const QFontMetricsF medidas(fuente, m_painter.device());
     m_painter.fillRect(QRectF(x, y, medidas.horizontalAdvance(texto), medidas.height()), Qt::white);
-    m_painter.setFont(fuente);
+    m_painter.setFont(fuente.qt);
     m_painter.setPen(Qt::black);
     m_painter.drawText(QPointF(x, y + medidas.ascent()), texto);
 }
@@ -199,11 +226,21 @@ void CPainterDC::Arc(int left, int top, int right, int bottom, int xStart, int y
 }
 
 CRect CPainterDC::GetClipBox() const {
-    if (!m_painter.hasClipping()) {
-        return CDC::GetClipBox();
+    QRectF caja;
+    if (m_painter.hasClipping()) {
+        caja = m_painter.clipBoundingRect();
+    } else {
+        // As a device context's clip box: the device's whole area.
+        const QPaintDevice* dispositivo = m_painter.device();
+        bool invertible = false;
+        const QTransform inversa = m_painter.combinedTransform().inverted(&invertible);
+        if (dispositivo == nullptr || !invertible) {
+            return CDC::GetClipBox();
+        }
+        caja = inversa.mapRect(QRectF(0, 0, dispositivo->width(), dispositivo->height()));
     }
-    const QRect caja = m_painter.clipBoundingRect().toAlignedRect();
-    return CRect{caja.left(), caja.top(), caja.right() + 1, caja.bottom() + 1};
+    const QRect entera = caja.toAlignedRect();
+    return CRect{entera.left(), entera.top(), entera.right() + 1, entera.bottom() + 1};
 }
 
 CFont CPainterDC::SelectObject(const CFont& font) {

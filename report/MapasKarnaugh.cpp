@@ -30,6 +30,13 @@ std::string Encabezado(UINT k, UINT j, UINT f) {
     return texto;
 }
 
+// " %u": the term number of a cell.
+std::string NumeroCelda(UINT termino) {
+    char texto[16];
+    std::snprintf(texto, sizeof texto, " %u", termino);
+    return texto;
+}
+
 bool FueraDelRecorte(const CRect& recorte, int x0, int y0, int fondo) {
     return fondo + kHolgura <= recorte.top || y0 >= recorte.bottom || x0 >= recorte.right;
 }
@@ -304,7 +311,7 @@ void CSistema::DrawMapCell(CDC& dc, MapasLado& mapas, UINT implicantes, UINT ter
     ProbeMapCell(mapas.nivel, mapas.cubiertas, mapas.subcubiertas, mapas.presente, celda,
                  static_cast<int>(termino) - static_cast<int>(celda), f, 1u << f, k, j);
     const CFont anterior = dc.SelectObject(mapas.fuente);
-    dc.TextOut(x + 2, y + 2, " " + std::to_string(termino));
+    dc.TextOut(x + 2, y + 2, NumeroCelda(termino));
     dc.SelectObject(anterior);
     dc.TextOut(x + 16, y + 13, std::string(1, m_cCelda));
 
