@@ -6,23 +6,6 @@
 
 namespace {
 
-TEST(GeometriaMapaTest, WhereABlockEndsForEachSizeOfMap) {
-    // From (10, 0), a heading of 20 characters and one legend entry.
-    const int finX[] = {130, 130, 210, 210, 450, 50};
-    const int finY[] = {65, 145, 145, 225, 225, 425};
-    for (UINT n = 1; n <= 6; ++n) {
-        const CGeometriaMapa::Bloque b = CGeometriaMapa(n).Block(10, 0, 20, 1, n + 1);
-        EXPECT_EQ(b.origenX, 50) << n;
-        EXPECT_EQ(b.origenY, 50) << n;
-        EXPECT_EQ(b.finX, finX[n - 1]) << n;
-        EXPECT_EQ(b.finY, finY[n - 1]) << n;
-    }
-    // Six variables: the twelfth entry passes x 770 and wraps the legend once.
-    EXPECT_EQ(CGeometriaMapa(6).Block(10, 0, 20, 11, 7).origenY, 50);
-    EXPECT_EQ(CGeometriaMapa(6).Block(10, 0, 20, 12, 7).origenY, 70);
-    EXPECT_EQ(CGeometriaMapa(6).Block(10, 0, 20, 32, 7).origenY, 90);
-}
-
 TEST(GeometriaMapaTest, DotPlacesStayInsideTheCellApartFromEachOtherAndTheTexts) {
     // The term number's digits and the value character, as a 96-dpi screen
     // draws them.

@@ -158,6 +158,7 @@ TEST(MapasKarnaughTest, WhereAMapEndsAndTheNextBegins) {
     const int finX[] = {120, 120, 200, 200, 0, 0};
     const int finY[] = {65, 145, 145, 225, 225, 425};
     const int paso[] = {50, 130, 130, 210, 0, 0};
+    const int altoMapa[] = {40, 80, 80, 160, 160, 360};
     for (UINT n = 1; n <= 6; ++n) {
         auto s = Mapas(n, 1);
         s->m_pCubiertaSop[0] = Lista({{"1"}});
@@ -167,6 +168,13 @@ TEST(MapasKarnaughTest, WhereAMapEndsAndTheNextBegins) {
         const int x = paso[n - 1] == 0 ? 10 : 10 + finX[n - 1];
         EXPECT_EQ(b[1].encabezado.x, x) << n;
         EXPECT_EQ(b[1].encabezado.y, kY0 + finY[n - 1] - paso[n - 1] + 10) << n;
+        // Left out of a paint below it, the first block moves the cursor the same.
+        CRecordingDC dc;
+        dc.SetClipBox(CRect{0, kY0 + 50 + altoMapa[n - 1] + 22, 2000, 5000});
+        s->DrawReport(dc);
+        const auto recortados = Bloques(dc);
+        ASSERT_EQ(recortados.size(), 1u) << n;
+        EXPECT_EQ(recortados[0].encabezado, b[1].encabezado) << n;
     }
 }
 
