@@ -189,11 +189,12 @@ private:
     // The pen, font and brushes of one side's maps, and the side's data.
     struct MapasLado;
     void DrawMapBlock(CDC& dc, MapasLado& mapas, UINT k, UINT f, UINT j);
-    void SkipMapBlock(const MapasLado& mapas, UINT k, UINT f, UINT j);
-    void DrawMapLegend(CDC& dc, MapasLado& mapas, const Termino* lista);
-    void DrawMapCells(CDC& dc, MapasLado& mapas, const Termino* lista, UINT k, UINT f, UINT j);
-    void DrawMapCell(CDC& dc, MapasLado& mapas, UINT implicantes, UINT termino, UINT celda, UINT k,
-                     UINT f, UINT j);
+    void SkipMapBlock(const MapasLado& mapas);
+    void DrawMapLegend(CDC& dc, MapasLado& mapas);
+    void DrawMapCells(CDC& dc, MapasLado& mapas);
+    void DrawSubMap(CDC& dc, MapasLado& mapas, UINT u, UINT s, UINT& celda);
+    void DrawMapCell(CDC& dc, MapasLado& mapas, UINT termino, UINT celda);
+    void ProbeBlockCell(const MapasLado& mapas, UINT termino, UINT celda);
     void StepMapRow(MapasLado& mapas, bool finDeCubierta);
 
 public:

@@ -37,6 +37,16 @@ std::string NumeroCelda(UINT termino) {
     return texto;
 }
 
+// The implicants of one map: cover k with one function, else the sub-cover of
+// function f and alternative j in it.
+const Termino* ImplicantesDelMapa(UINT funciones, const CoverSlots& cubiertas,
+                                  const SubCoverSlots& subcubiertas, UINT k, UINT f, UINT j) {
+    if (k >= kMaxCubiertas || f >= kMaxFunciones || j >= kMaxSubcubiertas) {
+        return nullptr;
+    }
+    return funciones == 1 ? cubiertas[k].get() : subcubiertas[k][f][j].get();
+}
+
 bool FueraDelRecorte(const CRect& recorte, int x0, int y0, int fondo) {
     return fondo + kHolgura <= recorte.top || y0 >= recorte.bottom || x0 >= recorte.right;
 }
@@ -76,14 +86,23 @@ struct CSistema::MapasLado {
     CFont fuente;  // the cells' term numbers
     std::array<CBrush, CGeometriaMapa::kMaxImplicantes> brochas;
     std::optional<CBrush> brochaEntrada;
-    UINT enFila = 0;                // maps begun in the current row
-    CGeometriaMapa::Bloque bloque;  // the block being drawn, worked out beforehand
+    UINT enFila = 0;  // maps begun in the current row
 
-    const Termino* Implicants(UINT k, UINT f, UINT j) const {
-        if (k >= kMaxCubiertas || f >= kMaxFunciones || j >= kMaxSubcubiertas) {
-            return nullptr;
-        }
-        return funciones == 1 ? cubiertas[k].get() : subcubiertas[k][f][j].get();
+    // The block being drawn: its cover, function and alternative, its
+    // implicants, and where it ends, worked out beforehand.
+    UINT k = 0;
+    UINT f = 0;
+    UINT j = 0;
+    const Termino* lista = nullptr;
+    UINT implicantes = 0;
+    CGeometriaMapa::Bloque bloque;
+
+    void StartBlock(UINT cubierta, UINT funcion, UINT alternativa) {
+        k = cubierta;
+        f = funcion;
+        j = alternativa;
+        lista = ImplicantesDelMapa(funciones, cubiertas, subcubiertas, k, f, j);
+        implicantes = CountNodes(lista);
     }
 
     void SelectBrush(CDC& dc, UINT t) {
@@ -161,15 +180,15 @@ void CSistema::StepMapRow(MapasLado& mapas, bool finDeCubierta) {
 }
 
 void CSistema::DrawMapBlock(CDC& dc, MapasLado& mapas, UINT k, UINT f, UINT j) {
-    const Termino* lista = mapas.Implicants(k, f, j);
+    mapas.StartBlock(k, f, j);
     const std::string encabezado = Encabezado(k, j, f);
     const int x0 = m_nPosX;
     const int y0 = m_nPosY;
     mapas.bloque = mapas.geometria.Block(x0, y0, static_cast<UINT>(encabezado.size()),
-                                         CountNodes(lista), mapas.caracteresEntrada);
+                                         mapas.implicantes, mapas.caracteresEntrada);
     ++mapas.enFila;
     if (FueraDelRecorte(mapas.recorte, x0, y0, mapas.bloque.fondo)) {
-        SkipMapBlock(mapas, k, f, j);
+        SkipMapBlock(mapas);
         return;
     }
 
@@ -177,7 +196,7 @@ void CSistema::DrawMapBlock(CDC& dc, MapasLado& mapas, UINT k, UINT f, UINT j) {
     m_nPosY += 10;
     dc.TextOut(m_nPosX, m_nPosY, encabezado);
     m_nPosX += static_cast<int>(encabezado.size()) * 13 / 2;
-    DrawMapLegend(dc, mapas, lista);
+    DrawMapLegend(dc, mapas);
 
     // The corner's short diagonal ends at the grid's top-left corner.
     m_nPosX = x0;
@@ -193,12 +212,12 @@ void CSistema::DrawMapBlock(CDC& dc, MapasLado& mapas, UINT k, UINT f, UINT j) {
         dc.TextOut(m_nOrigenMapaX - mapas.geometria.LeftLabelOffset(), m_nOrigenMapaY,
                    mapas.disposicion.LeftLabel());
     }
-    DrawMapCells(dc, mapas, lista, k, f, j);
+    DrawMapCells(dc, mapas);
     m_nPosY += 15;
 }
 
 // Leaves the cursor and the map fields as drawing the block would.
-void CSistema::SkipMapBlock(const MapasLado& mapas, UINT k, UINT f, UINT j) {
+void CSistema::SkipMapBlock(const MapasLado& mapas) {
     const CGeometriaMapa::Bloque& bloque = mapas.bloque;
     m_nOrigenMapaX = bloque.origenX;
     m_nOrigenMapaY = bloque.origenY;
@@ -209,16 +228,19 @@ void CSistema::SkipMapBlock(const MapasLado& mapas, UINT k, UINT f, UINT j) {
     }
     // The last cell drawn: the last row of the last column.
     const CDisposicionMapa& d = mapas.disposicion;
-    const UINT termino = d.TermAt(d.Columns() - 1, d.Rows() - 1);
-    const UINT celda = d.Terms() - 1;
-    m_cCelda = mapas.ausente;
-    ProbeMapCell(mapas.nivel, mapas.cubiertas, mapas.subcubiertas, mapas.presente, celda,
-                 static_cast<int>(termino) - static_cast<int>(celda), f, 1u << f, k, j);
+    ProbeBlockCell(mapas, d.TermAt(d.Columns() - 1, d.Rows() - 1), d.Terms() - 1);
 }
 
-void CSistema::DrawMapLegend(CDC& dc, MapasLado& mapas, const Termino* lista) {
+void CSistema::ProbeBlockCell(const MapasLado& mapas, UINT termino, UINT celda) {
+    m_cCelda = mapas.ausente;
+    ProbeMapCell(mapas.nivel, mapas.cubiertas, mapas.subcubiertas, mapas.presente, celda,
+                 static_cast<int>(termino) - static_cast<int>(celda), mapas.f, 1u << mapas.f,
+                 mapas.k, mapas.j);
+}
+
+void CSistema::DrawMapLegend(CDC& dc, MapasLado& mapas) {
     UINT t = 0;
-    for (const Termino* p = lista; p != nullptr; p = p->sig.get(), ++t) {
+    for (const Termino* p = mapas.lista; p != nullptr; p = p->sig.get(), ++t) {
         // A node of its own, so that the notation writes this implicant alone.
         const Termino suelto(p->unos, p->ceros, p->funciones, p->prescindibles);
         const std::string texto = FormatCubeList(&suelto, "");
@@ -234,6 +256,26 @@ void CSistema::DrawMapLegend(CDC& dc, MapasLado& mapas, const Termino* lista) {
     }
 }
 
+// Sub-maps left to right, then (six variables) the second row of them, 200
+// lower; the cursor comes back to the map's left edge after each row.
+void CSistema::DrawMapCells(CDC& dc, MapasLado& mapas) {
+    const CDisposicionMapa& d = mapas.disposicion;
+    const bool seis = mapas.geometria.Variables() == 6;
+    if (seis) {
+        m_nDesplazamientoY = 0;
+    }
+    UINT celda = 0;
+    for (UINT u = 0; u < d.SubMapsDown(); ++u) {
+        for (UINT s = 0; s < d.SubMapsAcross(); ++s) {
+            DrawSubMap(dc, mapas, u, s, celda);
+        }
+        if (seis) {
+            m_nDesplazamientoY = CGeometriaMapa::kSeparacionSubmapas;
+            m_nPosX = m_nOrigenMapaX;
+        }
+    }
+}
+
 namespace {
 void Line(CDC& dc, int x1, int y1, int x2, int y2) {
     dc.MoveTo(x1, y1);
@@ -243,80 +285,59 @@ void Line(CDC& dc, int x1, int y1, int x2, int y2) {
 
 // Column by column, each column's cells from the top; in the pass of column c
 // its horizontal and vertical grid lines number c come first, the remaining
-// border lines after the last column. Sub-maps left to right, then the second
-// row of them.
-void CSistema::DrawMapCells(CDC& dc, MapasLado& mapas, const Termino* lista, UINT k, UINT f,
-                            UINT j) {
+// border lines after the last column. `celda` counts the map's cells drawn.
+void CSistema::DrawSubMap(CDC& dc, MapasLado& mapas, UINT u, UINT s, UINT& celda) {
     const CDisposicionMapa& d = mapas.disposicion;
     const CGeometriaMapa& g = mapas.geometria;
     const UINT columnas = d.SubMapColumns();
     const UINT filas = d.SubMapRows();
-    const UINT implicantes = CountNodes(lista);
-    const int origenX = m_nOrigenMapaX;
-    const int origenY = m_nOrigenMapaY;
-    const bool seis = g.Variables() == 6;
-    if (seis) {
-        m_nDesplazamientoY = 0;
+    const CPoint esquina = g.CellOffset(s * columnas, u * filas);
+    const int izquierda = m_nOrigenMapaX + esquina.x;
+    const int arriba = m_nOrigenMapaY + esquina.y;
+    const auto horizontal = [&](UINT h) {
+        const int y = arriba + kCelda * static_cast<int>(h);
+        Line(dc, izquierda, y, izquierda + g.GridWidth(), y);
+    };
+    const auto vertical = [&](UINT v) {
+        const int x = izquierda + kCelda * static_cast<int>(v);
+        Line(dc, x, arriba, x, arriba + g.GridHeight());
+    };
+    for (UINT c = 0; c < columnas; ++c) {
+        if (c <= filas) {
+            horizontal(c);
+        }
+        vertical(c);
+        m_nPosY = m_nOrigenMapaY + (g.Variables() == 6 ? m_nDesplazamientoY : 0);
+        for (UINT r = 0; r < filas; ++r) {
+            DrawMapCell(dc, mapas, d.TermAt(s * columnas + c, u * filas + r), celda++);
+            // One variable: its cells keep the row's y.
+            if (g.Variables() != 1) {
+                m_nPosY += kCelda;
+            }
+        }
+        m_nPosX += kCelda;
     }
-    UINT celda = 0;
-    for (UINT u = 0; u < d.SubMapsDown(); ++u) {
-        for (UINT s = 0; s < d.SubMapsAcross(); ++s) {
-            const CPoint esquina = g.CellOffset(s * columnas, u * filas);
-            const int izquierda = origenX + esquina.x;
-            const int arriba = origenY + esquina.y;
-            const auto horizontal = [&](UINT h) {
-                const int y = arriba + kCelda * static_cast<int>(h);
-                Line(dc, izquierda, y, izquierda + g.GridWidth(), y);
-            };
-            const auto vertical = [&](UINT v) {
-                const int x = izquierda + kCelda * static_cast<int>(v);
-                Line(dc, x, arriba, x, arriba + g.GridHeight());
-            };
-            for (UINT c = 0; c < columnas; ++c) {
-                if (c <= filas) {
-                    horizontal(c);
-                }
-                vertical(c);
-                m_nPosY = origenY + (seis ? m_nDesplazamientoY : 0);
-                for (UINT r = 0; r < filas; ++r) {
-                    DrawMapCell(dc, mapas, implicantes, d.TermAt(s * columnas + c, u * filas + r),
-                                celda++, k, f, j);
-                    if (g.Variables() != 1) {
-                        m_nPosY += kCelda;
-                    }
-                }
-                m_nPosX += kCelda;
-            }
-            for (UINT h = columnas; h <= filas; ++h) {
-                horizontal(h);
-            }
-            vertical(columnas);
-            if (g.Variables() >= 5) {
-                m_nPosX += kCelda;
-            }
-        }
-        if (seis) {
-            m_nDesplazamientoY = CGeometriaMapa::kSeparacionSubmapas;
-            m_nPosX = origenX;
-        }
+    for (UINT h = columnas; h <= filas; ++h) {
+        horizontal(h);
+    }
+    vertical(columnas);
+    if (g.Variables() >= 5) {
+        m_nPosX += kCelda;
     }
 }
 
 // The cell whose top-left corner is the cursor.
-void CSistema::DrawMapCell(CDC& dc, MapasLado& mapas, UINT implicantes, UINT termino, UINT celda,
-                           UINT k, UINT f, UINT j) {
+void CSistema::DrawMapCell(CDC& dc, MapasLado& mapas, UINT termino, UINT celda) {
     const int x = m_nPosX;
     const int y = m_nPosY;
-    m_cCelda = mapas.ausente;
-    ProbeMapCell(mapas.nivel, mapas.cubiertas, mapas.subcubiertas, mapas.presente, celda,
-                 static_cast<int>(termino) - static_cast<int>(celda), f, 1u << f, k, j);
+    ProbeBlockCell(mapas, termino, celda);
     const CFont anterior = dc.SelectObject(mapas.fuente);
     dc.TextOut(x + 2, y + 2, NumeroCelda(termino));
     dc.SelectObject(anterior);
     dc.TextOut(x + 16, y + 13, std::string(1, m_cCelda));
 
-    const auto lugares = CGeometriaMapa::PlaceDots(m_bContieneCelda, implicantes);
-    const UINT n = std::min(implicantes, CGeometriaMapa::kMaxImplicantes);
+    const auto lugares = CGeometriaMapa::PlaceDots(m_bContieneCelda, mapas.implicantes);
+    const UINT n = std::min(mapas.implicantes, CGeometriaMapa::kMaxImplicantes);
     for (UINT t = 0; t < n; ++t) {
         if (lugares[t] == CGeometriaMapa::kSinLugar) {
             continue;
@@ -340,15 +361,10 @@ void CSistema::ProbeMapCell(const Termino* nivel, const CoverSlots& cubiertas,
         }
         break;
     }
-
-    const Termino* lista = nullptr;
-    if (k < kMaxCubiertas && f < kMaxFunciones && j < kMaxSubcubiertas) {
-        lista = m_nFunciones == 1 ? cubiertas[k].get() : subcubiertas[k][f][j].get();
-    }
     m_bContieneCelda.fill(false);
     UINT t = 0;
-    for (const Termino* p = lista; p != nullptr && t < m_bContieneCelda.size();
-         p = p->sig.get(), ++t) {
+    for (const Termino* p = ImplicantesDelMapa(m_nFunciones, cubiertas, subcubiertas, k, f, j);
+         p != nullptr && t < m_bContieneCelda.size(); p = p->sig.get(), ++t) {
         bool contiene = true;
         // A dash matches both values.
         for (UINT bit = m_nMascara >> 1; bit != 0 && contiene; bit >>= 1) {
