@@ -163,7 +163,7 @@ QFont CPainterDC::ToQFont(const CFont& font) {
     return q;
 }
 
-const CPainterDC::FuenteQt& CPainterDC::CurrentQtFont() {
+CPainterDC::FuenteQt& CPainterDC::CurrentQtFont() {
     constexpr std::size_t kFuentesGuardadas = 4;
     if (!m_fuentesQt.empty() && m_fuentesQt.back().fuente == m_fuente) {
         return m_fuentesQt.back();
@@ -178,12 +178,26 @@ const CPainterDC::FuenteQt& CPainterDC::CurrentQtFont() {
         m_fuentesQt.erase(m_fuentesQt.begin());
     }
     const QFont qt = ToQFont(m_fuente);
-    m_fuentesQt.push_back(FuenteQt{m_fuente, qt, QFontMetricsF(qt, m_painter.device())});
+    m_fuentesQt.push_back(FuenteQt{m_fuente, qt, QFontMetricsF(qt, m_painter.device()), {}});
     return m_fuentesQt.back();
 }
 
+qreal CPainterDC::TextWidth(FuenteQt& fuente, const std::string& text, const QString& texto) {
+    constexpr std::size_t kAnchosGuardados = 4096;
+    const auto guardado = fuente.anchos.find(text);
+    if (guardado != fuente.anchos.end()) {
+        return guardado->second;
+    }
+    if (fuente.anchos.size() == kAnchosGuardados) {
+        fuente.anchos.clear();
+    }
+    const qreal ancho = fuente.medidas.horizontalAdvance(texto);
+    fuente.anchos.emplace(text, ancho);
+    return ancho;
+}
+
 void CPainterDC::TextOut(int x, int y, const std::string& text) {
-    const FuenteQt& fuente = CurrentQtFont();
+    FuenteQt& fuente = CurrentQtFont();
     const QFontMetricsF& medidas = fuente.medidas;
     // A text wholly outside the clip would paint nothing: it is not laid out.
     // The margin takes in glyphs that reach a little beyond their cell.
@@ -195,7 +209,7 @@ void CPainterDC::TextOut(int x, int y, const std::string& text) {
     }
     const QString texto =
         IsSymbolFace(m_fuente.face) ? FromSymbol(text) : QString::fromStdString(text);
-    m_painter.fillRect(QRectF(x, y, medidas.horizontalAdvance(texto), medidas.height()), Qt::white);
+    m_painter.fillRect(QRectF(x, y, TextWidth(fuente, text, texto), medidas.height()), Qt::white);
     m_painter.setFont(fuente.qt);
     m_painter.setPen(Qt::black);
     m_painter.drawText(QPointF(x, y + medidas.ascent()), texto);

@@ -27,6 +27,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QString>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/DC.h"
@@ -70,8 +71,11 @@ private:
         CFont fuente;
         QFont qt;
         QFontMetricsF medidas;
+        // The widths of the texts drawn in it: a report repeats most of them.
+        std::unordered_map<std::string, qreal> anchos;
     };
-    const FuenteQt& CurrentQtFont();
+    FuenteQt& CurrentQtFont();
+    qreal TextWidth(FuenteQt& fuente, const std::string& text, const QString& texto);
 
     QPainter& m_painter;
     int m_nLogPixels;
