@@ -248,7 +248,9 @@ CRect CPainterDC::GetClipBox() const {
         const QPaintDevice* dispositivo = m_painter.device();
         bool invertible = false;
         const QTransform inversa = m_painter.combinedTransform().inverted(&invertible);
-        if (dispositivo == nullptr || !invertible) {
+        // A device of no fixed size (a picture being recorded) takes everything.
+        if (dispositivo == nullptr || !invertible || dispositivo->width() <= 0 ||
+            dispositivo->height() <= 0) {
             return CDC::GetClipBox();
         }
         caja = inversa.mapRect(QRectF(0, 0, dispositivo->width(), dispositivo->height()));

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 
 #include "platform/PainterDC.h"
 
@@ -190,6 +191,11 @@ TEST_F(PainterDCTest, ClipBoxIsThePaintersClipOrItsDeviceInLogicalCoordinates) {
     {
         CPainterDC dc(painter);
         EXPECT_EQ(dc.GetClipBox(), (CRect{100, 300, 300, 500})) << "the whole image";
+    }
+    {
+        QPicture dibujo;
+        QPainter grabacion(&dibujo);
+        EXPECT_LT(CPainterDC(grabacion).GetClipBox().top, -1000000) << "a picture: everything";
     }
     // A window scrolled to (100, 300) repainting its top-left 50 x 40 pixels.
     painter.resetTransform();
