@@ -186,7 +186,7 @@ private:
     void ProbeMapCell(const Termino* nivel, const CoverSlots& cubiertas,
                       const SubCoverSlots& subcubiertas, char presente, UINT base,
                       int desplazamiento, UINT f, UINT mascaraFuncion, UINT k, UINT j);
-    // The pen, font and brushes of one side's maps, and the side's data.
+    // One side's data, the font and brushes of its maps, and the block being drawn.
     struct MapasLado;
     void DrawMapBlock(CDC& dc, MapasLado& mapas, UINT k, UINT f, UINT j);
     void SkipMapBlock(const MapasLado& mapas);
