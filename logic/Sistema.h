@@ -214,6 +214,27 @@ private:
                               const PuertaCompartida& puerta);
     void DrawGateDiagrams(CDC& dc);
     void DrawKarnaughSections(CDC& dc);
+    // The covers of one side on Karnaugh maps: one map per cover, function and
+    // alternative sub-cover, flowing in rows.
+    void DrawKarnaughCovers(CDC& dc, const Termino* nivel, const CoverSlots& cubiertas,
+                            const SubCoverSlots& subcubiertas, char ausente, char presente);
+    // One cell, term base + desplazamiento of function f: its value into m_cCelda
+    // (left as the caller set it when the function lacks the term) and, into
+    // m_bContieneCelda, which implicants of cover k (sub-cover [k][f][j] with
+    // several functions) contain it.
+    void ProbeMapCell(const Termino* nivel, const CoverSlots& cubiertas,
+                      const SubCoverSlots& subcubiertas, char presente, UINT base,
+                      int desplazamiento, UINT f, UINT mascaraFuncion, UINT k, UINT j);
+    // One side's data, the font and brushes of its maps, and the block being drawn.
+    struct MapasLado;
+    void DrawMapBlock(CDC& dc, MapasLado& mapas, UINT k, UINT f, UINT j);
+    void SkipMapBlock(const MapasLado& mapas);
+    void DrawMapLegend(CDC& dc, MapasLado& mapas);
+    void DrawMapCells(CDC& dc, MapasLado& mapas);
+    void DrawSubMap(CDC& dc, MapasLado& mapas, UINT u, UINT s, UINT& celda);
+    void DrawMapCell(CDC& dc, MapasLado& mapas, UINT termino, UINT celda);
+    void ProbeBlockCell(const MapasLado& mapas, UINT termino, UINT celda);
+    void StepMapRow(MapasLado& mapas, bool finDeCubierta);
 
 public:
     // ---- end of report sections ----

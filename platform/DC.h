@@ -40,6 +40,15 @@ struct CSize {
     friend bool operator==(const CSize&, const CSize&) = default;
 };
 
+// Right and bottom are excluded, as with GDI rectangles.
+struct CRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const CRect&, const CRect&) = default;
+};
+
 class CDC;
 
 // A logical font. As with GDI, a negative height is the character height
@@ -100,4 +109,9 @@ public:
     virtual CBrush SelectObject(const CBrush& brush) = 0;
 
     virtual bool IsPrinting() const { return false; }
+
+    // The smallest box, in logical units, around what drawing can reach on the
+    // device. A drawing may leave out what falls wholly outside it; a device
+    // that does not clip reaches everything.
+    virtual CRect GetClipBox() const;
 };

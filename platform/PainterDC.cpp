@@ -163,13 +163,54 @@ QFont CPainterDC::ToQFont(const CFont& font) {
     return q;
 }
 
+CPainterDC::FuenteQt& CPainterDC::CurrentQtFont() {
+    constexpr std::size_t kFuentesGuardadas = 4;
+    if (!m_fuentesQt.empty() && m_fuentesQt.back().fuente == m_fuente) {
+        return m_fuentesQt.back();
+    }
+    const auto guardada = std::find_if(m_fuentesQt.begin(), m_fuentesQt.end(),
+                                       [this](const FuenteQt& f) { return f.fuente == m_fuente; });
+    if (guardada != m_fuentesQt.end()) {
+        std::rotate(guardada, guardada + 1, m_fuentesQt.end());
+        return m_fuentesQt.back();
+    }
+    if (m_fuentesQt.size() == kFuentesGuardadas) {
+        m_fuentesQt.erase(m_fuentesQt.begin());
+    }
+    const QFont qt = ToQFont(m_fuente);
+    m_fuentesQt.push_back(FuenteQt{m_fuente, qt, QFontMetricsF(qt, m_painter.device()), {}});
+    return m_fuentesQt.back();
+}
+
+qreal CPainterDC::TextWidth(FuenteQt& fuente, const std::string& text, const QString& texto) {
+    constexpr std::size_t kAnchosGuardados = 4096;
+    const auto guardado = fuente.anchos.find(text);
+    if (guardado != fuente.anchos.end()) {
+        return guardado->second;
+    }
+    if (fuente.anchos.size() == kAnchosGuardados) {
+        fuente.anchos.clear();
+    }
+    const qreal ancho = fuente.medidas.horizontalAdvance(texto);
+    fuente.anchos.emplace(text, ancho);
+    return ancho;
+}
+
 void CPainterDC::TextOut(int x, int y, const std::string& text) {
+    FuenteQt& fuente = CurrentQtFont();
+    const QFontMetricsF& medidas = fuente.medidas;
+    // A text wholly outside the clip would paint nothing: it is not laid out.
+    // The margin takes in glyphs that reach a little beyond their cell.
+    constexpr double kMargen = 4;
+    const CRect recorte = GetClipBox();
+    if (y - kMargen >= recorte.bottom || y + medidas.height() + kMargen <= recorte.top ||
+        x - kMargen >= recorte.right) {
+        return;
+    }
     const QString texto =
         IsSymbolFace(m_fuente.face) ? FromSymbol(text) : QString::fromStdString(text);
-    const QFont fuente = ToQFont(m_fuente);
-    const QFontMetricsF medidas(fuente, m_painter.device());
-    m_painter.fillRect(QRectF(x, y, medidas.horizontalAdvance(texto), medidas.height()), Qt::white);
-    m_painter.setFont(fuente);
+    m_painter.fillRect(QRectF(x, y, TextWidth(fuente, text, texto), medidas.height()), Qt::white);
+    m_painter.setFont(fuente.qt);
     m_painter.setPen(Qt::black);
     m_painter.drawText(QPointF(x, y + medidas.ascent()), texto);
 }
@@ -196,6 +237,26 @@ void CPainterDC::Arc(int left, int top, int right, int bottom, int xStart, int y
     camino.arcMoveTo(caja, inicio);
     camino.arcTo(caja, inicio, recorrido);
     m_painter.strokePath(camino, m_painter.pen());
+}
+
+CRect CPainterDC::GetClipBox() const {
+    QRectF caja;
+    if (m_painter.hasClipping()) {
+        caja = m_painter.clipBoundingRect();
+    } else {
+        // As a device context's clip box: the device's whole area.
+        const QPaintDevice* dispositivo = m_painter.device();
+        bool invertible = false;
+        const QTransform inversa = m_painter.combinedTransform().inverted(&invertible);
+        // A device of no fixed size (a picture being recorded) takes everything.
+        if (dispositivo == nullptr || !invertible || dispositivo->width() <= 0 ||
+            dispositivo->height() <= 0) {
+            return CDC::GetClipBox();
+        }
+        caja = inversa.mapRect(QRectF(0, 0, dispositivo->width(), dispositivo->height()));
+    }
+    const QRect entera = caja.toAlignedRect();
+    return CRect{entera.left(), entera.top(), entera.right() + 1, entera.bottom() + 1};
 }
 
 CFont CPainterDC::SelectObject(const CFont& font) {

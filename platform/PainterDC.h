@@ -24,12 +24,15 @@
 //
 // The painter's state is saved on construction and restored on destruction.
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QString>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/DC.h"
 
 class QPainter;
-class QFont;
 
 class CPainterDC : public CDC {
 public:
@@ -50,6 +53,9 @@ public:
     CPen SelectObject(const CPen& pen) override;
     CBrush SelectObject(const CBrush& brush) override;
     bool IsPrinting() const override { return m_bImprimiendo; }
+    // The painter's clip, or without one its device's area, in its logical
+    // coordinates.
+    CRect GetClipBox() const override;
 
     // Symbol-encoded text to Unicode (letters to Greek, a few signs to their
     // mathematical counterparts; digits and the rest unchanged).
@@ -59,6 +65,17 @@ public:
 
 private:
     void ApplyPen();
+    // The Qt font of m_fuente and its measures on this device. The last few
+    // fonts are kept, since a drawing goes back and forth between two or three.
+    struct FuenteQt {
+        CFont fuente;
+        QFont qt;
+        QFontMetricsF medidas;
+        // The widths of the texts drawn in it: a report repeats most of them.
+        std::unordered_map<std::string, qreal> anchos;
+    };
+    FuenteQt& CurrentQtFont();
+    qreal TextWidth(FuenteQt& fuente, const std::string& text, const QString& texto);
 
     QPainter& m_painter;
     int m_nLogPixels;
@@ -66,6 +83,7 @@ private:
     int m_nMapMode = MM_TEXT;
     CPoint m_posicion;
     CFont m_fuente;
+    std::vector<FuenteQt> m_fuentesQt;  // the latest last
     CPen m_pluma;
     CBrush m_pincel;
 };

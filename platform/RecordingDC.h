@@ -4,6 +4,7 @@
 // pen and brush in effect when it was made, and each object selection. The
 // report's geometry is asserted against what it recorded.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,9 @@ public:
     CBrush SelectObject(const CBrush& brush) override;
     bool IsPrinting() const override { return m_bImprimiendo; }
     void SetPrinting(bool printing) { m_bImprimiendo = printing; }
+    // Everything, unless a test narrows it as a paint of part of a window does.
+    CRect GetClipBox() const override { return m_recorte.value_or(CDC::GetClipBox()); }
+    void SetClipBox(const CRect& box) { m_recorte = box; }
 
     // ---- queries ----
     const std::vector<DrawCall>& Calls() const { return m_llamadas; }
@@ -85,6 +89,7 @@ private:
     int m_nPixelesY;
     int m_nModo = MM_TEXT;
     bool m_bImprimiendo = false;
+    std::optional<CRect> m_recorte;
     CPoint m_posicion;
     CFont m_fuente = DefaultFont();
     CPen m_pluma;

@@ -87,9 +87,3 @@ void CSistema::DrawCanonicalLists(CDC& dc, const CFont& simbolo, bool maxtermino
         m_nPosY += 30;
     }
 }
-
-// The covers on Karnaugh maps close the report, after the gate diagrams; they
-// are not drawn yet.
-void CSistema::DrawKarnaughSections(CDC& dc) {
-    (void)dc;
-}

@@ -1,6 +1,7 @@
 #include "report/TarnovelView.h"
 
 #include <QFontMetricsF>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -105,8 +106,9 @@ void CTarnovelView::resizeEvent(QResizeEvent* event) {
 }
 
 void CTarnovelView::paintEvent(QPaintEvent* event) {
-    (void)event;
     QPainter painter(viewport());
+    // The report may leave out what falls outside the part being repainted.
+    painter.setClipRect(event->rect());
     painter.fillRect(viewport()->rect(), Qt::white);
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     Draw(m_sistema, painter, false);

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 
 #include "platform/PainterDC.h"
 
@@ -182,6 +183,31 @@ TEST_F(PainterDCTest, SymbolSigmaIsDrawnAsSigma) {
         painter.drawText(QPointF(10, 10 + QFontMetricsF(f).ascent()), QStringLiteral("Σ"));
     }
     EXPECT_EQ(simbolo, m_imagen.copy(0, 0, 100, 60));
+}
+
+TEST_F(PainterDCTest, ClipBoxIsThePaintersClipOrItsDeviceInLogicalCoordinates) {
+    QPainter painter(&m_imagen);
+    painter.translate(-100, -300);
+    {
+        CPainterDC dc(painter);
+        EXPECT_EQ(dc.GetClipBox(), (CRect{100, 300, 300, 500})) << "the whole image";
+    }
+    {
+        QPicture dibujo;
+        QPainter grabacion(&dibujo);
+        EXPECT_LT(CPainterDC(grabacion).GetClipBox().top, -1000000) << "a picture: everything";
+    }
+    // A window scrolled to (100, 300) repainting its top-left 50 x 40 pixels.
+    painter.resetTransform();
+    painter.setClipRect(QRect(0, 0, 50, 40));
+    painter.translate(-100, -300);
+    CPainterDC dc(painter);
+    EXPECT_EQ(dc.GetClipBox(), (CRect{100, 300, 150, 340}));
+    // A text that only reaches into the clip is still drawn.
+    dc.SelectObject(CFont::CreatePointFont(140, "Arial", dc));
+    dc.TextOut(100, 330, "MMMM");
+    EXPECT_TRUE(AnyDarkIn(QRect(0, 30, 50, 10)));
+    EXPECT_FALSE(AnyDarkIn(QRect(0, 40, 200, 20)));
 }
 
 TEST_F(PainterDCTest, PainterStateIsRestored) {

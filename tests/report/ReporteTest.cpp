@@ -15,6 +15,7 @@ TEST(ReporteTest, WorkedExampleDrawsEveryTextAtItsPointOnAnyDevice) {
         SCOPED_TRACE(pixeles);
         // Entered as a list, so no equation; SOP processed, POS not.
         auto s = Procesado(2, {"3,1"});
+        s->m_bVerMapaK = false;  // the maps after the table have tests of their own
         s->m_nPosY = 900;
         s->m_nDesplazamientoY = 200;
         const CRecordingDC dc = Dibujar(*s, pixeles);
