@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -749,21 +751,50 @@ TEST_F(AppTest, ToolBarAndStatusBarCanBeHidden) {
 }
 
 TEST_F(AppTest, ScreenshotOfTheMainWindowWithOneDocument) {
-    ASSERT_NE(NewDocument("3", "2"), nullptr);
+    CTarnovelDoc* doc = NewDocument("3", "2");
+    ASSERT_NE(doc, nullptr);
     Frame().resize(1024, 768);
     QApplication::processEvents();
     const QImage imagen = Frame().grab().toImage();
     const QString ruta = QStringLiteral(TARNOVEL_SCREENSHOT_DIR "/tarnovel_main_window.png");
     ASSERT_TRUE(imagen.save(ruta)) << ruta.toStdString();
-    EXPECT_EQ(imagen.size(), Frame().size() * imagen.devicePixelRatio());
-    // Not a blank picture: more than a handful of colours.
-    QSet<QRgb> colores;
-    for (int y = 0; y < imagen.height(); y += 4) {
-        for (int x = 0; x < imagen.width(); x += 4) {
-            colores.insert(imagen.pixel(x, y));
+    ASSERT_EQ(imagen.size(), Frame().size() * imagen.devicePixelRatio());
+
+    // The document's menu bar, in its order.
+    QStringList menus;
+    for (const QAction* a : Frame().menuBar()->actions()) {
+        menus << a->text();
+    }
+    EXPECT_EQ(menus, (QStringList{"&Archivo", "&Editar", "&Opciones", "&Ver", "Ven&tana",
+                                  "&Preferencias", "&Características", "Ay&uda"}));
+    // The status bar's prompt, shown.
+    const auto* mensaje = Frame().statusBar()->findChild<QLabel*>(QStringLiteral("mensaje"));
+    ASSERT_NE(mensaje, nullptr);
+    EXPECT_TRUE(mensaje->isVisible());
+    EXPECT_EQ(mensaje->text(), QStringLiteral("Para obtener ayuda presione F1"));
+
+    // The report's first line stands where the report draws it, at the view's
+    // top-left corner: the screenshot holds the same pixels as the report
+    // drawn alone.
+    CTarnovelView* vista = Frame().GetActiveView();
+    ASSERT_NE(vista, nullptr);
+    QImage solo(vista->viewport()->size(), QImage::Format_RGB32);
+    solo.fill(Qt::white);
+    {
+        QPainter painter(&solo);
+        CTarnovelView::DrawPage(doc->m_sistema, painter, solo);
+    }
+    const QPoint origen = vista->viewport()->mapTo(&Frame(), QPoint(0, 0));
+    const QImage captura =
+        imagen.copy(QRect(origen, vista->viewport()->size())).convertToFormat(QImage::Format_RGB32);
+    int oscuros = 0;
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 400; ++x) {
+            ASSERT_EQ(captura.pixel(x, y), solo.pixel(x, y)) << x << ", " << y;
+            oscuros += qGray(solo.pixel(x, y)) < 128 ? 1 : 0;
         }
     }
-    EXPECT_GT(colores.size(), 5);
+    EXPECT_GT(oscuros, 100) << "the description sentence is drawn there";
 }
 
 }  // namespace
