@@ -22,12 +22,18 @@ constexpr std::array kTabla = std::to_array<Entrada>({
     {1021, "Use las flechas para variar el valor dentro de los límites permitidos"},
     {1024, "Use las flechas para variar el valor dentro de los límites permitidos"},
     {1025, "Use las flechas para variar el valor dentro de los límites permitidos"},
+    {1026, "Use las flechas para variar el valor dentro de los límites permitidos"},
     {1029, "Describa el sistema, mencione cualquier cualidad que lo haga interesante"},
     {1031, "Ingrese la función a la que desea modificarle o ingresarle datos"},
+    {1032, "Ingrese el número de término deseado"},
     {1033, "Acá van los imprescindibles"},
     {1034, "Acá van los prescindibles o don't care"},
     {1035, "Ingrese aquí el número de variables del sistema"},
     {1036, "Ingrese aquí la cantidad de funciones del sistema"},
+    // The buttons that set the selected term.
+    {32735, "Presione para eliminar el término seleccionado de la función actual"},
+    {32736, "Agregar el término seleccionado a la función actual como don't care"},
+    {32737, "Presione para agregar el término seleccionado a la función actual"},
     // "Aceptar" and "Ver" of the entry dialogs (the trailing blank is the program's).
     {32738, "Presione para confirmar los datos de la función actual"},
     {32739, "Presione para ver, si los hay, los datos de la función actual "},
