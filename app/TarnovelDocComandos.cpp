@@ -50,7 +50,7 @@ void RunLists(CTarnovelDoc& doc, CDialogoLista& dlg,
                         kSinImprescindible, [&] { aplicar(dlg.m_strListaImp, dlg.m_strListaDc); });
 }
 
-// The map dialog of n variables, or none for a number no map has.
+// The map dialog of n variables (1 to 6).
 std::unique_ptr<CDialogoMapa> NewKMap(UINT variables) {
     switch (variables) {
         case 1:
@@ -133,7 +133,7 @@ void CTarnovelDoc::OnEcuacionLogica() {}
 
 void CTarnovelDoc::OnMapaDeKarnaugh() {
     const UINT variables = m_sistema.GetNumVariables();
-    if (NewKMap(variables) == nullptr) {
+    if (variables < 1 || variables > kMaxVariables) {
         AfxMessageBox("No existe Mapa K para ese numero de variables.");
         return;
     }
