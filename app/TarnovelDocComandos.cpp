@@ -5,12 +5,19 @@
 #include "app/TarnovelDoc.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "editors/Caract.h"
 #include "editors/Eclog.h"
 #include "editors/Listamax.h"
 #include "editors/Listamin.h"
+#include "editors/Mapa_k1.h"
+#include "editors/Mapa_k2.h"
+#include "editors/Mapa_k3.h"
+#include "editors/Mapa_k4.h"
+#include "editors/Mapa_k5.h"
+#include "editors/Mapa_k6.h"
 #include "editors/Tabla_v.h"
 #include "editors/VerificadorLista.h"
 #include "platform/MessageBox.h"
@@ -50,6 +57,41 @@ void RunLists(CTarnovelDoc& doc, CDialogoLista& dlg,
                                                                            dlg.m_nFunciones);
                         },
                         kSinImprescindible, [&] { aplicar(dlg.m_strListaImp, dlg.m_strListaDc); });
+}
+
+// The map dialog of n variables (1 to 6).
+std::unique_ptr<CDialogoMapa> NewKMap(UINT variables) {
+    switch (variables) {
+        case 1:
+            return std::make_unique<CMapa_k1>();
+        case 2:
+            return std::make_unique<CMapa_k2>();
+        case 3:
+            return std::make_unique<CMapa_k3>();
+        case 4:
+            return std::make_unique<CMapa_k4>();
+        case 5:
+            return std::make_unique<CMapa_k5>();
+        case 6:
+            return std::make_unique<CMapa_k6>();
+        default:
+            return nullptr;
+    }
+}
+
+// The first function (0-based) of the m whose map has no '1' among its
+// `terminos` cells, or -1.
+int FirstWithoutRequired(const CeldasMapa& mapa, UINT funciones, UINT terminos) {
+    for (UINT f = 0; f < funciones && f < kMaxFunciones; ++f) {
+        bool imprescindible = false;
+        for (UINT t = 0; t < terminos && t < kMaxTerminos; ++t) {
+            imprescindible = imprescindible || mapa[t][f] == '1';
+        }
+        if (!imprescindible) {
+            return static_cast<int>(f);
+        }
+    }
+    return -1;
 }
 
 }  // namespace
@@ -140,7 +182,29 @@ void CTarnovelDoc::OnEcuacionLogica() {
                     [&] { m_sistema.ApplyEquations(dlg.m_strEcuaciones, dlg.m_strCanonicas); });
 }
 
-void CTarnovelDoc::OnMapaDeKarnaugh() {}
+void CTarnovelDoc::OnMapaDeKarnaugh() {
+    const UINT variables = m_sistema.GetNumVariables();
+    if (variables < 1 || variables > kMaxVariables) {
+        AfxMessageBox("No existe Mapa K para ese numero de variables.");
+        return;
+    }
+    // Every pass builds a new map seeded from the system, so a map run again
+    // after a refused OK shows the system's terms, not what had been entered.
+    CeldasMapa mapa{};
+    const auto ejecutar = [&] {
+        const std::unique_ptr<CDialogoMapa> dlg = NewKMap(variables);
+        dlg->m_nFunciones = m_sistema.GetNumFunctions();
+        dlg->m_mapa = m_sistema.GetKMapCells();
+        const bool ok = dlg->DoModal() == CDialog::IDOK;
+        mapa = dlg->m_mapa;
+        return ok;
+    };
+    const auto sinTermino = [&] {
+        return FirstWithoutRequired(mapa, m_sistema.GetNumFunctions(), m_sistema.GetNumTerms());
+    };
+    RunEntryCommand(ejecutar, sinTermino, kSinImprescindible,
+                    [&] { m_sistema.ApplyKMapCells(mapa); });
+}
 
 void CTarnovelDoc::OnConfigurarSalida() {
     CSalida dlg;

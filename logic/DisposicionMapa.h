@@ -44,6 +44,9 @@ public:
     UINT SubMapsDown() const { return Rows() / SubMapRows(); }
     // The sub-map column (or row) that a map column (or row) belongs to.
     UINT SubMapOf(UINT columnaOFila) const { return columnaOFila / kLadoSubmapa; }
+    // How many cell steps a column (or row) stands from the first one when one
+    // empty step separates neighbouring sub-maps, as the map dialogs lay them out.
+    UINT StepsFromFirst(UINT columnaOFila) const { return columnaOFila + SubMapOf(columnaOFila); }
 
     // The term in the cell; the cell of the term.
     UINT TermAt(UINT columna, UINT fila) const;

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QString>
+#include <QValidator>
+#include <algorithm>
 #include <charconv>
 
 #include "platform/MessageBox.h"
@@ -99,6 +101,49 @@ void DDX_Check(CDataExchange& dx, QAbstractButton* button, bool& value) {
         value = button->isChecked();
     } else {
         button->setChecked(value);
+    }
+}
+
+namespace {
+// Cuts the text of an edit to its first characters after every change.
+class CLimiteCaracteres : public QValidator {
+public:
+    CLimiteCaracteres(int limite, QObject* parent) : QValidator(parent), m_nLimite(limite) {}
+    int Limit() const { return m_nLimite; }
+
+    State validate(QString& input, int& pos) const override {
+        // The end of the first m_nLimite characters; a surrogate pair is one.
+        qsizetype fin = 0;
+        for (int n = 0; n < m_nLimite && fin < input.size(); ++n) {
+            const bool par = input[fin].isHighSurrogate() && fin + 1 < input.size() &&
+                             input[fin + 1].isLowSurrogate();
+            fin += par ? 2 : 1;
+        }
+        if (fin < input.size()) {
+            input.truncate(fin);
+            pos = std::min(pos, static_cast<int>(fin));
+        }
+        return Acceptable;
+    }
+
+private:
+    int m_nLimite;
+};
+}  // namespace
+
+void DDV_MaxChars(CDataExchange& dx, int count) {
+    if (dx.Failed() || dx.m_bSaveAndValidate) {
+        return;
+    }
+    auto* edit = qobject_cast<QLineEdit*>(dx.PreparedControl());
+    if (edit == nullptr) {
+        return;
+    }
+    const auto* limite = dynamic_cast<const CLimiteCaracteres*>(edit->validator());
+    if (limite == nullptr || limite->Limit() != count) {
+        edit->setValidator(new CLimiteCaracteres(count, edit));
+        // The text written before the limit is cut to it too.
+        edit->setText(edit->text());
     }
 }
 

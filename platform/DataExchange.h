@@ -31,6 +31,7 @@ public:
 
     // Notes the control that the following DDV_ call validates.
     void PrepareCtrl(QWidget* control) { m_pControl = control; }
+    QWidget* PreparedControl() const { return m_pControl; }
     // Shows the message, focuses the last prepared control and stops the exchange.
     void Fail(const std::string& message);
     bool Failed() const { return m_bFallo; }
@@ -51,5 +52,10 @@ void DDX_Text(CDataExchange& dx, QLineEdit* edit, int& value);
 void DDX_Text(CDataExchange& dx, QLineEdit* edit, std::string& value);
 // A check box or radio button with a flag.
 void DDX_Check(CDataExchange& dx, QAbstractButton* button, bool& value);
+// Limits the edit of the DDX_ call before it to `count` characters (Unicode
+// characters, never half of one): typing beyond the limit changes nothing and a
+// pasted text keeps only its first characters. The edit can then never hold
+// more, so the exchange in has nothing to refuse.
+void DDV_MaxChars(CDataExchange& dx, int count);
 void DDV_MinMaxUInt(CDataExchange& dx, UINT value, UINT minimum, UINT maximum);
 void DDV_MinMaxInt(CDataExchange& dx, int value, int minimum, int maximum);
