@@ -49,10 +49,16 @@ public:
     std::string DefaultDescription() const;
     std::string GetDescription() const { return m_strCaracteristicas; }
     void SetDescription(std::string text);
-    std::string GetMintermText(int f) const { return m_strMinterminos[f]; }
-    std::string GetMaxtermText(int f) const { return m_strMaxterminos[f]; }
-    std::string GetDontCareText(int f) const { return m_strPrescindibles[f]; }
-    std::string GetEquation(int f) const { return m_strEcuaciones[f]; }
+    std::string GetMintermText(int f) const {
+        return m_strMinterminos[static_cast<std::size_t>(f)];
+    }
+    std::string GetMaxtermText(int f) const {
+        return m_strMaxterminos[static_cast<std::size_t>(f)];
+    }
+    std::string GetDontCareText(int f) const {
+        return m_strPrescindibles[static_cast<std::size_t>(f)];
+    }
+    std::string GetEquation(int f) const { return m_strEcuaciones[static_cast<std::size_t>(f)]; }
     const Termino* GetTermList() const { return m_pNivelSop[0].get(); }
     void Reprocess();
     // Writes or reads the document file. Reading refuses a damaged file with

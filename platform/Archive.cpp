@@ -160,7 +160,7 @@ std::uint16_t CArchive::ReadWord() {
 std::uint32_t CArchive::ReadUInt() {
     NeedBytes(4);
     std::uint32_t value = 0;
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < 4; ++k) {
         value |= static_cast<std::uint32_t>(m_datos[m_pos + k]) << (8 * k);
     }
     m_pos += 4;

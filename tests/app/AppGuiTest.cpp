@@ -176,7 +176,9 @@ protected:
         m.Luego(Archivo(path));
         Run(m, [&] { Trigger(ID_FILE_OPEN); });
     }
-    std::size_t Windows() { return Frame().GetMdiArea()->subWindowList().size(); }
+    std::size_t Windows() {
+        return static_cast<std::size_t>(Frame().GetMdiArea()->subWindowList().size());
+    }
 
     QTemporaryDir m_carpeta;
     CMessageCapture m_mensajes;
@@ -515,8 +517,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     "%1\nImposible encontrar este archivo.\nCompruebe que la ruta y el nombre de "
                     "archivo son correctos"}),
-    [](const ::testing::TestParamInfo<CasoArchivo>& info) {
-        return std::string(info.param.nombre);
+    [](const ::testing::TestParamInfo<CasoArchivo>& prueba) {
+        return std::string(prueba.param.nombre);
     });
 
 TEST_F(AppTest, FailedSaveKeepsTheDocumentModifiedAndUntitled) {

@@ -163,7 +163,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "Ingrese los maxtérminos de cada función como números decimales separados por "
                   "comas, colocando en M los imprescindibles y en D los prescindibles o don't "
                   "care. Presione Aceptar cuando termine de ingresar los datos de cada función."}),
-    [](const testing::TestParamInfo<Plantilla>& info) { return std::string(info.param.nombre); });
+    [](const testing::TestParamInfo<Plantilla>& prueba) {
+        return std::string(prueba.param.nombre);
+    });
 
 TEST(ListaTest, ToolTipsOfTheControlsAndNoneOnTheStatics) {
     CListamin dlg;

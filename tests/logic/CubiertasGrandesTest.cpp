@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "logic/BuscadorCubiertas.h"
+#include "tests/logic/SistemaPrueba.h"
 
 namespace {
 
@@ -33,15 +34,15 @@ Problema Generar(unsigned semilla) {
     Problema p{kPares, std::vector<CBuscadorCubiertas::Pares>(kCandidatos),
                std::vector<UINT>(kCandidatos)};
     for (UINT j = 0; j < kCandidatos; ++j) {
-        const UINT centro = azar() % kPares;
-        const UINT tamano = 2 + azar() % 7;
-        p.literales[j] = 7 - (tamano + 1) / 2 + azar() % 2;
+        const UINT centro = Sorteo(azar) % kPares;
+        const UINT tamano = 2 + Sorteo(azar) % 7;
+        p.literales[j] = 7 - (tamano + 1) / 2 + Sorteo(azar) % 2;
         for (UINT k = 0; k < tamano; ++k) {
-            p.cubre[j].Set((centro + azar() % 16) % kPares);
+            p.cubre[j].Set((centro + Sorteo(azar) % 16) % kPares);
         }
     }
     for (UINT par = 0; par < kPares; ++par) {
-        p.cubre[azar() % kCandidatos].Set(par);
+        p.cubre[Sorteo(azar) % kCandidatos].Set(par);
     }
     return p;
 }
@@ -99,8 +100,8 @@ TEST_P(CoversOfLargeProblems, StayTheOnesFoundBefore) {
     }
     // A limit below the count found keeps just the first ones.
     const auto dos = CBuscadorCubiertas::Buscar(p.nPares, p.cubre, p.literales, true, 2);
-    EXPECT_EQ(dos, std::vector<Cubierta>(todas.begin(),
-                                         todas.begin() + std::min<std::size_t>(2, todas.size())));
+    EXPECT_EQ(dos, std::vector<Cubierta>(todas.begin(), todas.begin() + std::min<std::ptrdiff_t>(
+                                                                            2, std::ssize(todas))));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -129,8 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
                          {{3, 4, 11, 27, 38, 42, 43, 45, 52, 65, 70, 76, 78, 93},
                           {3, 11, 27, 33, 38, 43, 45, 52, 60, 65, 70, 76, 78, 93},
                           {3, 11, 27, 38, 42, 43, 45, 52, 58, 70, 71, 76, 78, 93}}}),
-    [](const testing::TestParamInfo<Caso>& info) {
-        return "Seed" + std::to_string(info.param.semilla);
+    [](const testing::TestParamInfo<Caso>& prueba) {
+        return "Seed" + std::to_string(prueba.param.semilla);
     });
 
 }  // namespace

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
              {{"00-", "-10", "1-1"}, {"0-0", "-01", "11-"}},
              6},
         Caso{"SharedPrimeOnce", 2, {"1,3", "1,3"}, {}, false, {{"-1"}}, 1}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& prueba) { return std::string(prueba.param.nombre); });
 
 // Terms 0 and 7 of three variables; 0 is covered by 000 and by 00-, 7 by 111.
 TEST(CoverLiteralCost, FirstCoverIgnoresItCheaperOneReplacesIt) {
@@ -431,17 +431,17 @@ TEST(CoversMatchLiteralWalk, ArbitraryCandidateLists) {
         const UINT funciones = (1u << m) - 1;
         TermList level0;
         for (UINT t = 0; t <= todas; ++t) {
-            const UINT a = azar() & funciones;
-            if (a != 0 && azar() % 3 == 0) {
-                s->InsertTermMerge(level0, t, a, azar() & a);
+            const UINT a = Sorteo(azar) & funciones;
+            if (a != 0 && Sorteo(azar) % 3 == 0) {
+                s->InsertTermMerge(level0, t, a, Sorteo(azar) & a);
             }
         }
         TermList primos;
         const UINT nCandidatos = std::uniform_int_distribution<UINT>(1, 11)(azar);
         for (UINT j = 0; j < nCandidatos; ++j) {
-            const UINT libres = azar() & todas;
-            const UINT unos = azar() & todas & ~libres;
-            const UINT a = (azar() & funciones) | 1;
+            const UINT libres = Sorteo(azar) & todas;
+            const UINT unos = Sorteo(azar) & todas & ~libres;
+            const UINT a = (Sorteo(azar) & funciones) | 1;
             s->InsertUnique(std::make_unique<Termino>(unos, todas & ~libres & ~unos, a, 0), primos);
         }
         CoverSlots covers;

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
              {"00-", "0-0", "-01", "-10", "1-1", "11-"},
              {}},
         Caso{"SixVariables", 6, {"0,1,2,3,63"}, {}, {"0000--", "111111"}, {"0000--", "111111"}}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& prueba) { return std::string(prueba.param.nombre); });
 
 TEST(Essentials, TermFlagsMarkPureDontCaresAfterwards) {
     auto s = NuevoSistema(2, 2);

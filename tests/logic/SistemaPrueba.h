@@ -2,6 +2,7 @@
 // Small builders shared by the logic tests.
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -39,4 +40,9 @@ inline void Minterminos(CSistema& s, const std::vector<std::string>& unos,
         b[f] = prescindibles[f];
     }
     s.ApplyMinterms(a, b);
+}
+
+// One draw of a seeded generator: mt19937 draws 32 bits, which a UINT holds.
+inline UINT Sorteo(std::mt19937& azar) {
+    return static_cast<UINT>(azar());
 }

@@ -39,7 +39,9 @@ void AndOrSimultaneo(CSistema& s) {
 
 std::vector<DrawnLine> Cola(const CRecordingDC& dc, std::size_t n) {
     const std::vector<DrawnLine> lineas = dc.Lines();
-    return n > lineas.size() ? lineas : std::vector<DrawnLine>(lineas.end() - n, lineas.end());
+    return n > lineas.size() ? lineas
+                             : std::vector<DrawnLine>(lineas.end() - static_cast<std::ptrdiff_t>(n),
+                                                      lineas.end());
 }
 
 std::vector<std::vector<int>> Cajas(const CRecordingDC& dc, DrawCall::Kind kind) {
@@ -439,7 +441,9 @@ INSTANTIATE_TEST_SUITE_P(
                              [](CSistema& s) { s.m_bSimultaneoUnTipo = false; },
                              {"AND-OR:", "AND-OR simultaneos:", "OR-AND:", "OR-AND simultaneos:",
                               "NAND:", "NOR:"}}),
-    [](const testing::TestParamInfo<Familias>& info) { return std::string(info.param.nombre); });
+    [](const testing::TestParamInfo<Familias>& prueba) {
+        return std::string(prueba.param.nombre);
+    });
 
 TEST(DiagramasCompuertasTest, FewerTermsThanFunctionsGiveEachGateARowOfItsOwn) {
     auto s = ConListas(3, 3);

@@ -199,8 +199,8 @@ TEST_P(ExpresionesTest, WithoutCoverEachFunctionShowsOnlyItsOwnRequiredTerms) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AmbosLados, ExpresionesTest, testing::Values(kSop, kPos),
-                         [](const testing::TestParamInfo<Lado>& info) {
-                             return std::string(info.param.nombre);
+                         [](const testing::TestParamInfo<Lado>& prueba) {
+                             return std::string(prueba.param.nombre);
                          });
 
 }  // namespace

@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                                s.m_bVerImplicadosPrimos = true;
                            },
                            CSize{780, 30 + 150 + 150 + 100 + 100 + 200 + 90 + 90}}),
-    [](const ::testing::TestParamInfo<Caso>& info) { return std::string(info.param.nombre); });
+    [](const ::testing::TestParamInfo<Caso>& prueba) { return std::string(prueba.param.nombre); });
 
 TEST(ExtensionDefaultsTest, NewSystemOfThreeVariablesAndOneFunction) {
     // The defaults show minterms, maxterms, table, maps, equation, SOP

@@ -35,7 +35,9 @@ TEST(ReporteTest, WorkedExampleDrawsEveryTextAtItsPointOnAnyDevice) {
         };
         const std::vector<Linea> lineas = Lineas(dc);
         ASSERT_GE(lineas.size(), esperadas.size());
-        EXPECT_EQ(std::vector<Linea>(lineas.begin(), lineas.begin() + esperadas.size()), esperadas);
+        EXPECT_EQ(std::vector<Linea>(lineas.begin(), lineas.begin() + static_cast<std::ptrdiff_t>(
+                                                                          esperadas.size())),
+                  esperadas);
         // The table ends at 375; the AND-OR diagram of f = B follows: two
         // headings and one row.
         EXPECT_EQ(TextoEn(dc, 10, 375), "Diagramas de Compuertas AND-OR:");
@@ -199,7 +201,9 @@ INSTANTIATE_TEST_SUITE_P(
             },
             // Without a cover the POS side writes the function's zeros.
             Unir({kMin, kMax, {"Como expresión POS:", "f1 = (A+B)(a+B)", "Implicados PE: -0 "}})}),
-    [](const testing::TestParamInfo<Compuerta>& info) { return std::string(info.param.nombre); });
+    [](const testing::TestParamInfo<Compuerta>& prueba) {
+        return std::string(prueba.param.nombre);
+    });
 
 TEST(ReporteTest, FunctionWithoutZerosIsTheConstantOneOnThePosSide) {
     // f2 is 1 everywhere but on its don't-care 0; f1 has zeros.
