@@ -9,15 +9,10 @@
 #include <string>
 
 #include "editors/Caract.h"
+#include "editors/DialogoMapa.h"
 #include "editors/Eclog.h"
 #include "editors/Listamax.h"
 #include "editors/Listamin.h"
-#include "editors/Mapa_k1.h"
-#include "editors/Mapa_k2.h"
-#include "editors/Mapa_k3.h"
-#include "editors/Mapa_k4.h"
-#include "editors/Mapa_k5.h"
-#include "editors/Mapa_k6.h"
 #include "editors/Tabla_v.h"
 #include "editors/VerificadorLista.h"
 #include "platform/MessageBox.h"
@@ -57,26 +52,6 @@ void RunLists(CTarnovelDoc& doc, CDialogoLista& dlg,
                                                                            dlg.m_nFunciones);
                         },
                         kSinImprescindible, [&] { aplicar(dlg.m_strListaImp, dlg.m_strListaDc); });
-}
-
-// The map dialog of n variables (1 to 6).
-std::unique_ptr<CDialogoMapa> NewKMap(UINT variables) {
-    switch (variables) {
-        case 1:
-            return std::make_unique<CMapa_k1>();
-        case 2:
-            return std::make_unique<CMapa_k2>();
-        case 3:
-            return std::make_unique<CMapa_k3>();
-        case 4:
-            return std::make_unique<CMapa_k4>();
-        case 5:
-            return std::make_unique<CMapa_k5>();
-        case 6:
-            return std::make_unique<CMapa_k6>();
-        default:
-            return nullptr;
-    }
 }
 
 // The first function (0-based) of the m whose map has no '1' among its
@@ -192,7 +167,7 @@ void CTarnovelDoc::OnMapaDeKarnaugh() {
     // after a refused OK shows the system's terms, not what had been entered.
     CeldasMapa mapa{};
     const auto ejecutar = [&] {
-        const std::unique_ptr<CDialogoMapa> dlg = NewKMap(variables);
+        const std::unique_ptr<CDialogoMapa> dlg = CDialogoMapa::ForVariables(variables);
         dlg->m_nFunciones = m_sistema.GetNumFunctions();
         dlg->m_mapa = m_sistema.GetKMapCells();
         const bool ok = dlg->DoModal() == CDialog::IDOK;

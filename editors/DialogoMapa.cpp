@@ -6,6 +6,12 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "editors/Mapa_k1.h"
+#include "editors/Mapa_k2.h"
+#include "editors/Mapa_k3.h"
+#include "editors/Mapa_k4.h"
+#include "editors/Mapa_k5.h"
+#include "editors/Mapa_k6.h"
 #include "platform/MessageBox.h"
 #include "platform/PainterDC.h"
 #include "platform/SpinButtonCtrl.h"
@@ -200,5 +206,24 @@ void CDialogoMapa::OnAceptar() {
     for (UINT t = 0; t < Terms(); ++t) {
         const std::string& celda = m_strCelda[t];
         m_mapa[t][m_nFuncion - 1] = celda == "1" ? '1' : celda == "0" ? '0' : 'X';
+    }
+}
+
+std::unique_ptr<CDialogoMapa> CDialogoMapa::ForVariables(UINT variables) {
+    switch (variables) {
+        case 1:
+            return std::make_unique<CMapa_k1>();
+        case 2:
+            return std::make_unique<CMapa_k2>();
+        case 3:
+            return std::make_unique<CMapa_k3>();
+        case 4:
+            return std::make_unique<CMapa_k4>();
+        case 5:
+            return std::make_unique<CMapa_k5>();
+        case 6:
+            return std::make_unique<CMapa_k6>();
+        default:
+            return nullptr;
     }
 }

@@ -19,6 +19,7 @@
 //     if (dlg.DoModal() == CDialog::IDOK) sistema.ApplyKMapCells(dlg.m_mapa);
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "logic/DisposicionMapa.h"
@@ -55,6 +56,9 @@ public:
     UINT m_nTermino = 0;
     // Entry t is the text of cell t; only the map's 2^N entries are used.
     std::array<std::string, kMaxTerminos> m_strCelda;
+
+    // The map dialog of n variables, CMapa_k1 to CMapa_k6; none for another n.
+    static std::unique_ptr<CDialogoMapa> ForVariables(UINT variables);
 
     UINT Terms() const { return m_disposicion.Terms(); }
     const CDisposicionMapa& Layout() const { return m_disposicion; }

@@ -15,6 +15,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RecordingDC.h"
 #include "report/TarnovelView.h"
+#include "tests/app/ComandoPrueba.h"
 #include "tests/app/Guion.h"
 
 namespace {
@@ -84,14 +85,10 @@ void ShowEverything(CSistema& s) {
     s.m_bVerCubiertasPos = true;
 }
 
-class EntradasComandoTest : public testing::Test {
+class EntradasComandoTest : public ComandoTest {
 protected:
-    // Commands come from an active main window, as in the application.
     void SetUp() override {
-        m_marco.resize(400, 300);
-        m_marco.show();
-        QApplication::setActiveWindow(&m_marco);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_marco));
+        ComandoTest::SetUp();
         m_doc.AddView(&m_vista);
     }
     void TearDown() override { m_doc.RemoveView(&m_vista); }
@@ -100,12 +97,6 @@ protected:
     void NewSystem(UINT variables, UINT funciones) {
         m_doc.m_sistema.SetNumVariables(variables);
         m_doc.m_sistema.SetNumFunctions(funciones);
-    }
-
-    // A command as the main window issues it, with the window active.
-    void Command(void (CTarnovelDoc::*comando)()) {
-        QApplication::setActiveWindow(&m_marco);
-        (m_doc.*comando)();
     }
 
     // The same system entered by minterm list.
@@ -123,9 +114,6 @@ protected:
         s.m_bVerEcuacion = true;
     }
 
-    QWidget m_marco;
-    CMessageCapture m_mensajes;
-    CTarnovelDoc m_doc;
     CTarnovelView m_vista{m_doc.m_sistema};
 };
 

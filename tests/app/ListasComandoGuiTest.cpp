@@ -17,6 +17,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RecordingDC.h"
 #include "report/TarnovelView.h"
+#include "tests/app/ComandoPrueba.h"
 #include "tests/app/Guion.h"
 
 namespace {
@@ -53,16 +54,8 @@ CGuionDialogos::Accion Numbers(const char* variables, const char* funciones) {
     };
 }
 
-class ListasComandoTest : public testing::Test {
+class ListasComandoTest : public ComandoTest {
 protected:
-    // Commands come from an active main window, as in the application.
-    void SetUp() override {
-        m_marco.resize(400, 300);
-        m_marco.show();
-        QApplication::setActiveWindow(&m_marco);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_marco));
-    }
-
     // A new document through its numbers dialog.
     void NewDocument(const char* variables, const char* funciones) {
         CGuionDialogos guion({Numbers(variables, funciones)});
@@ -71,27 +64,6 @@ protected:
         ASSERT_EQ(m_doc.m_sistema.GetNumFunctions(), std::stoul(funciones));
         ASSERT_FALSE(m_doc.IsModified());
     }
-
-    // A command as the main window issues it, with the window active.
-    void Command(void (CTarnovelDoc::*comando)()) {
-        QApplication::setActiveWindow(&m_marco);
-        (m_doc.*comando)();
-    }
-
-    std::vector<std::string> ReportTexts() {
-        CRecordingDC dc;
-        m_doc.m_sistema.DrawReport(dc);
-        return dc.TextStrings();
-    }
-
-    bool ReportHas(const std::string& texto) {
-        const auto textos = ReportTexts();
-        return std::find(textos.begin(), textos.end(), texto) != textos.end();
-    }
-
-    QWidget m_marco;
-    CMessageCapture m_mensajes;
-    CTarnovelDoc m_doc;
 };
 
 TEST_F(ListasComandoTest, MintermsOfANewDocumentReachTheSystemTheReportAndTheViews) {

@@ -19,6 +19,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RecordingDC.h"
 #include "report/TarnovelView.h"
+#include "tests/app/ComandoPrueba.h"
 #include "tests/app/Modales.h"
 
 namespace {
@@ -94,37 +95,13 @@ CModales::Paso OnMap(std::function<void(Mapa&)> accion) {
     };
 }
 
-class MapaComandoTest : public testing::Test {
+class MapaComandoTest : public ComandoTest {
 protected:
-    void SetUp() override {
-        m_marco.resize(400, 300);
-        m_marco.show();
-        QApplication::setActiveWindow(&m_marco);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_marco));
-    }
-
     // The numbers of a new document, as its numbers dialog sets them.
     static void NewSystem(CTarnovelDoc& doc, UINT variables, UINT funciones) {
         doc.m_sistema.SetNumVariables(variables);
         doc.m_sistema.SetNumFunctions(funciones);
     }
-
-    void Run(CModales& m, CTarnovelDoc& doc, void (CTarnovelDoc::*comando)()) {
-        QApplication::setActiveWindow(&m_marco);
-        m.Ejecutar([&] { (doc.*comando)(); });
-        EXPECT_EQ(m.Pendientes(), 0u);
-        EXPECT_TRUE(m.Inesperados().empty()) << m.Inesperados().front();
-    }
-
-    static std::vector<std::string> ReportTexts(CTarnovelDoc& doc) {
-        CRecordingDC dc;
-        doc.m_sistema.DrawReport(dc);
-        return dc.TextStrings();
-    }
-
-    QWidget m_marco;
-    CMessageCapture m_mensajes;
-    CTarnovelDoc m_doc;
 };
 
 TEST_F(MapaComandoTest, TheMapShowsTheSystemsTermsAndCancelChangesNothing) {

@@ -21,6 +21,7 @@
 #include "port/Funcion_a_enviar.h"
 #include "port/PuertoPpdev.h"
 #include "resources/Resource.h"
+#include "tests/app/ComandoPrueba.h"
 #include "tests/app/Modales.h"
 #include "tests/logic/SistemaPrueba.h"
 #include "tests/port/Bytes.h"
@@ -71,13 +72,10 @@ CModales::Paso Port(std::function<void(CComunicacion&)> accion = {}) {
     };
 }
 
-class PuertoComandoTest : public testing::Test {
+class PuertoComandoTest : public ComandoTest {
 protected:
     void SetUp() override {
-        m_marco.resize(400, 300);
-        m_marco.show();
-        QApplication::setActiveWindow(&m_marco);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_marco));
+        ComandoTest::SetUp();
         m_doc.SetPortFactory([this] {
             ++m_nAperturas;
             return m_placa.Open();
@@ -90,13 +88,6 @@ protected:
         m_doc.m_sistema.SetNumFunctions(static_cast<UINT>(unos.size()));
         Minterminos(m_doc.m_sistema, unos, prescindibles);
         m_doc.SetModifiedFlag(false);
-    }
-
-    void Command(CModales& m) {
-        QApplication::setActiveWindow(&m_marco);
-        m.Ejecutar([this] { m_doc.OnComunicacionConPuerto(); });
-        EXPECT_EQ(m.Pendientes(), 0u);
-        EXPECT_TRUE(m.Inesperados().empty()) << m.Inesperados().front();
     }
 
     // The whole visit's log: the saves, the load, what the dialog wrote and
@@ -118,17 +109,14 @@ protected:
                 Write(Registro::Control, 0x0B), Read(Registro::Estado, salida ? 0xFF : 0xDF)};
     }
 
-    QWidget m_marco;
-    CMessageCapture m_mensajes;
     CPlacaSimulada m_placa{0x5A, 0x04};
     int m_nAperturas = 0;
-    CTarnovelDoc m_doc;
 };
 
 TEST_F(PuertoComandoTest, FiveVariablesAreRefusedWithoutTouchingThePort) {
     System(5, {"1,2,3"});
     CModales m;
-    Command(m);
+    Run(m, m_doc, &CTarnovelDoc::OnComunicacionConPuerto);
     EXPECT_EQ(m_mensajes.Messages(),
               Mensajes{"No puede enviar datos de funciones de más de 4 variables"});
     EXPECT_EQ(m_nAperturas, 0);
@@ -140,7 +128,7 @@ TEST_F(PuertoComandoTest, OneFunctionGoesStraightToThePortDialogAndIsPutBack) {
     const std::string antes = m_doc.m_sistema.GetMintermText(0);
     CModales m;
     m.Luego(Port());
-    Command(m);
+    Run(m, m_doc, &CTarnovelDoc::OnComunicacionConPuerto);
     EXPECT_EQ(m_placa.Log(), Visit(LoadBits({1, 3}), Opening(false)));
     EXPECT_EQ(m_nAperturas, 1);
     EXPECT_EQ(m_placa.OpenVisits(), 0) << "the port is released";
@@ -160,7 +148,7 @@ TEST_F(PuertoComandoTest, TheChosenFunctionIsLoadedAndTheCloseBoxEndsTheVisit) {
             dlg->close();
         }
     });
-    Command(m);
+    Run(m, m_doc, &CTarnovelDoc::OnComunicacionConPuerto);
     std::vector<Acceso> dialogo = Opening(true);  // the don't-care at term 0
     dialogo.push_back(Write(Registro::Control, 0x02));
     dialogo.push_back(Read(Registro::Estado, 0xFF));
@@ -176,7 +164,7 @@ TEST_F(PuertoComandoTest, ACancelledChoiceSendsNothing) {
             QTest::keyClick(dlg, Qt::Key_Escape);
         }
     });
-    Command(m);
+    Run(m, m_doc, &CTarnovelDoc::OnComunicacionConPuerto);
     EXPECT_EQ(m_nAperturas, 0);
     EXPECT_TRUE(m_placa.Log().empty());
     EXPECT_EQ(m_mensajes.Messages(), Mensajes{});
@@ -188,7 +176,7 @@ TEST_F(PuertoComandoTest, APortThatCannotBeOpenedIsReportedAndNothingChanges) {
     const std::string falta = (carpeta / "tarnovel-no-existe" / "parport0").string();
     m_doc.SetPortFactory(CPuertoPpdev::Factory(falta));
     CModales m;
-    Command(m);
+    Run(m, m_doc, &CTarnovelDoc::OnComunicacionConPuerto);
     EXPECT_EQ(m_mensajes.Messages(),
               Mensajes{"No se pudo abrir el puerto paralelo " + falta +
                        ": el dispositivo no existe (la computadora no tiene puerto paralelo o no "
@@ -205,7 +193,7 @@ TEST_F(PuertoComandoTest, AnAccessThatFailsInTheDialogEndsTheVisitAndRestores) {
         Click(dlg, C::IDC_ENVIAR);
         EXPECT_FALSE(dlg.isVisible());
     }));
-    Command(m);
+    Run(m, m_doc, &CTarnovelDoc::OnComunicacionConPuerto);
     EXPECT_EQ(m_placa.Log(), Visit(LoadBits({1, 3}), Opening(false)));
     EXPECT_EQ(m_mensajes.Messages(),
               Mensajes{"Se interrumpió la comunicación con la placa simulada: error de "

@@ -15,6 +15,7 @@
 #include "platform/RecordingDC.h"
 #include "report/Salida.h"
 #include "report/TarnovelView.h"
+#include "tests/app/ComandoPrueba.h"
 #include "tests/app/Modales.h"
 
 namespace {
@@ -35,16 +36,8 @@ void Click(CSalida& dlg, int id) {
     QTest::mouseClick(dlg.GetDlgItem<QCheckBox>(id), Qt::LeftButton);
 }
 
-class SalidaComandoTest : public testing::Test {
+class SalidaComandoTest : public ComandoTest {
 protected:
-    // Commands come from an active main window, as in the application.
-    void SetUp() override {
-        m_marco.resize(400, 300);
-        m_marco.show();
-        QApplication::setActiveWindow(&m_marco);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_marco));
-    }
-
     // A new document whose one function was entered and saved: not modified,
     // though the system's change indicator stays set.
     void Document(UINT variables, const char* minterminos) {
@@ -53,24 +46,6 @@ protected:
         s.SetNumFunctions(1);
         s.ApplyMinterms(TextosFuncion{minterminos}, TextosFuncion{});
         m_doc.SetModifiedFlag(false);
-    }
-
-    void Run(CModales& m) {
-        QApplication::setActiveWindow(&m_marco);
-        m.Ejecutar([this] { m_doc.OnConfigurarSalida(); });
-        EXPECT_EQ(m.Pendientes(), 0u);
-        EXPECT_TRUE(m.Inesperados().empty());
-    }
-
-    std::vector<std::string> ReportTexts() {
-        CRecordingDC dc;
-        m_doc.m_sistema.DrawReport(dc);
-        return dc.TextStrings();
-    }
-
-    bool ReportHas(const std::string& texto) {
-        const auto textos = ReportTexts();
-        return std::find(textos.begin(), textos.end(), texto) != textos.end();
     }
 
     // The expressions of the one function, in report order.
@@ -83,10 +58,6 @@ protected:
         }
         return r;
     }
-
-    QWidget m_marco;
-    CMessageCapture m_mensajes;
-    CTarnovelDoc m_doc;
 };
 
 TEST_F(SalidaComandoTest, OkWithoutAChangeStillRecomputesMarksAndUpdatesTheViews) {
@@ -102,7 +73,7 @@ TEST_F(SalidaComandoTest, OkWithoutAChangeStillRecomputesMarksAndUpdatesTheViews
 
     CModales m;
     m.Luego(Opciones([](CSalida&) {}));
-    Run(m);
+    Run(m, m_doc, &CTarnovelDoc::OnConfigurarSalida);
     m_doc.RemoveView(&vista);
 
     EXPECT_EQ(m_mensajes.Messages(), Mensajes{});
@@ -124,7 +95,7 @@ TEST_F(SalidaComandoTest, TurningOnPosShowsThePosSections) {
         Click(dlg, CSalida::IDC_PROCESAMIENTO_POS);
         Click(dlg, CSalida::IDC_IMPLICADOS_PRIMOS);
     }));
-    Run(m);
+    Run(m, m_doc, &CTarnovelDoc::OnConfigurarSalida);
 
     const CSistema& s = m_doc.m_sistema;
     EXPECT_TRUE(s.m_bProcesarPos);
@@ -148,7 +119,7 @@ TEST_F(SalidaComandoTest, AllSolutionsShowsEveryCheapestCover) {
     ASSERT_EQ(Expressions().size(), 1u);
     CModales m;
     m.Luego(Opciones([](CSalida& dlg) { Click(dlg, CSalida::IDC_TODAS_LAS_SOLUCIONES); }));
-    Run(m);
+    Run(m, m_doc, &CTarnovelDoc::OnConfigurarSalida);
 
     EXPECT_TRUE(m_doc.m_sistema.m_bTodasSoluciones);
     EXPECT_EQ(m_doc.m_sistema.m_nCubiertasSop, 2u);
@@ -163,7 +134,7 @@ TEST_F(SalidaComandoTest, BothProcessingBoxesOffTellsTheUserOnce) {
     Document(2, "1,3");
     CModales m;
     m.Luego(Opciones([](CSalida& dlg) { Click(dlg, CSalida::IDC_PROCESAMIENTO_SOP); }));
-    Run(m);
+    Run(m, m_doc, &CTarnovelDoc::OnConfigurarSalida);
     EXPECT_EQ(m_mensajes.Messages(),
               Mensajes{"No seleccionó procesamiento POS, ni SOP por lo que no se realizarán"});
     EXPECT_FALSE(m_doc.m_sistema.m_bProcesarSop);
@@ -196,7 +167,7 @@ TEST_F(SalidaComandoTest, CancelAndTheCloseBoxChangeNothing) {
             }
         });
         s.m_bSopHecho = false;
-        Run(m);
+        Run(m, m_doc, &CTarnovelDoc::OnConfigurarSalida);
         EXPECT_TRUE(sembrado) << fin;
         EXPECT_TRUE(s.m_bProcesarPos) << fin;
         EXPECT_TRUE(s.m_bVerCubiertasSop) << fin;

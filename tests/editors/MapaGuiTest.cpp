@@ -22,8 +22,6 @@
 #include "editors/Mapa_k2.h"
 #include "editors/Mapa_k3.h"
 #include "editors/Mapa_k4.h"
-#include "editors/Mapa_k5.h"
-#include "editors/Mapa_k6.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageBox.h"
 #include "platform/SpinButtonCtrl.h"
@@ -118,23 +116,6 @@ void PrintTo(const Plantilla& p, std::ostream* os) {
     *os << "Mapa_k" << p.variables;
 }
 
-std::unique_ptr<CDialogoMapa> NewMap(UINT variables) {
-    switch (variables) {
-        case 1:
-            return std::make_unique<CMapa_k1>();
-        case 2:
-            return std::make_unique<CMapa_k2>();
-        case 3:
-            return std::make_unique<CMapa_k3>();
-        case 4:
-            return std::make_unique<CMapa_k4>();
-        case 5:
-            return std::make_unique<CMapa_k5>();
-        default:
-            return std::make_unique<CMapa_k6>();
-    }
-}
-
 template <class... T>
 std::vector<int> Dlu(T... lugares) {
     return {lugares...};
@@ -183,7 +164,7 @@ class MapaTemplateTest : public testing::TestWithParam<Plantilla> {};
 
 TEST_P(MapaTemplateTest, EveryBoxAndCellStandsWhereTheMapPutsItsTerm) {
     const Plantilla& p = GetParam();
-    const auto dlg = NewMap(p.variables);
+    const auto dlg = CDialogoMapa::ForVariables(p.variables);
     SeedZeros(*dlg);
     RunWith(*dlg, [] {});
     EXPECT_EQ(dlg->windowTitle(), QString::fromUtf8(p.titulo));
@@ -282,7 +263,7 @@ TEST_P(MapaTemplateTest, EveryBoxAndCellStandsWhereTheMapPutsItsTerm) {
 
 TEST_P(MapaTemplateTest, TheBoxesShowWhiteOnTheDialogsColour) {
     const Plantilla& p = GetParam();
-    const auto dlg = NewMap(p.variables);
+    const auto dlg = CDialogoMapa::ForVariables(p.variables);
     SeedZeros(*dlg);
     QImage imagen;
     RunWith(*dlg, [&] {
