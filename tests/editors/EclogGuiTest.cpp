@@ -16,6 +16,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SpinButtonCtrl.h"
 #include "tests/DialogoModal.h"
+#include "tests/editors/PlantillaPrueba.h"
 
 namespace {
 
@@ -50,10 +51,6 @@ void Seed(CEclog& dlg, UINT variables, UINT funciones) {
     dlg.m_nMascara = 1u << variables;
 }
 
-QRect Pixels(int x, int y, int ancho, int alto) {
-    return CDialogUnits::ToPixels(x, y, ancho, alto);
-}
-
 // ---- the template ----
 
 TEST(EclogTest, ControlsStandAtTheirPlacesWithTheirTextsAndToolTips) {
@@ -62,13 +59,7 @@ TEST(EclogTest, ControlsStandAtTheirPlacesWithTheirTextsAndToolTips) {
     RunWith(dlg, [] {});
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Ecuación lógica"));
     EXPECT_EQ(dlg.size(), CDialogUnits::ToPixels(302, 119));
-    struct Lugar {
-        int id;
-        QRect rect;
-        const char* texto;  // nullptr for the edits and the up-down control
-        const char* ayuda;  // nullptr for none
-    };
-    const Lugar lugares[] = {
+    const LugarControl lugares[] = {
         {1030, Pixels(20, 55, 264, 14), nullptr, "Ingrese la ecuación lógica aquí"},
         {1031, Pixels(53, 23, 20, 12), nullptr,
          "Ingrese la función a la que desea modificarle o ingresarle datos"},
@@ -89,23 +80,7 @@ TEST(EclogTest, ControlsStandAtTheirPlacesWithTheirTextsAndToolTips) {
          "términos suma",
          nullptr},
     };
-    for (const Lugar& l : lugares) {
-        QWidget* control = dlg.GetDlgItem(l.id);
-        ASSERT_NE(control, nullptr) << l.id;
-        // A one-line static may grow to the right to hold its text whole.
-        EXPECT_EQ(control->pos(), l.rect.topLeft()) << l.id;
-        EXPECT_EQ(control->height(), l.rect.height()) << l.id;
-        EXPECT_GE(control->width(), l.rect.width()) << l.id;
-        if (qobject_cast<QLabel*>(control) == nullptr) {
-            EXPECT_EQ(control->width(), l.rect.width()) << l.id;
-        }
-        EXPECT_EQ(control->toolTip(), QString::fromUtf8(l.ayuda != nullptr ? l.ayuda : "")) << l.id;
-        if (const auto* boton = qobject_cast<QPushButton*>(control)) {
-            EXPECT_EQ(boton->text(), QString::fromUtf8(l.texto)) << l.id;
-        } else if (const auto* etiqueta = qobject_cast<QLabel*>(control)) {
-            EXPECT_EQ(etiqueta->text(), QString::fromUtf8(l.texto)) << l.id;
-        }
-    }
+    ExpectControlsAt(dlg, lugares);
     EXPECT_TRUE(dlg.GetDlgItem<QPushButton>(1)->isDefault());
     // The instruction fits its static whole in the face that stands in for the
     // template's font.

@@ -16,6 +16,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SpinButtonCtrl.h"
 #include "tests/DialogoModal.h"
+#include "tests/editors/PlantillaPrueba.h"
 
 namespace {
 
@@ -52,10 +53,6 @@ void Set(const CTabla_v& dlg, const char* termino, const char* funcion, int boto
     QTest::mouseClick(dlg.GetDlgItem<QPushButton>(boton), Qt::LeftButton);
 }
 
-QRect Pixels(int x, int y, int ancho, int alto) {
-    return CDialogUnits::ToPixels(x, y, ancho, alto);
-}
-
 // ---- the template ----
 
 TEST(Tabla_vTest, ControlsStandAtTheirPlacesWithTheirTextsAndToolTips) {
@@ -65,13 +62,7 @@ TEST(Tabla_vTest, ControlsStandAtTheirPlacesWithTheirTextsAndToolTips) {
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Tabla de Verdad"));
     EXPECT_EQ(dlg.size(), CDialogUnits::ToPixels(374, 194));
     const char* flechas = "Use las flechas para variar el valor dentro de los límites permitidos";
-    struct Lugar {
-        int id;
-        QRect rect;
-        const char* texto;  // nullptr where the control has none
-        const char* ayuda;  // nullptr for none
-    };
-    const Lugar lugares[] = {
+    const LugarControl lugares[] = {
         {1, Pixels(317, 7, 50, 14), "OK", "Presione para confirmar los datos ingresados"},
         {2, Pixels(317, 24, 50, 14), "Cancel",
          "Presione para salir sin modificar los datos del sistema"},
@@ -91,23 +82,7 @@ TEST(Tabla_vTest, ControlsStandAtTheirPlacesWithTheirTextsAndToolTips) {
         {1007, Pixels(19, 19, 279, 128), nullptr,
          "Esta tabla lista los términos y el valor que toma la función para cada uno"},
     };
-    for (const Lugar& l : lugares) {
-        QWidget* control = dlg.GetDlgItem(l.id);
-        ASSERT_NE(control, nullptr) << l.id;
-        // A one-line static may grow to the right to hold its text whole.
-        EXPECT_EQ(control->pos(), l.rect.topLeft()) << l.id;
-        EXPECT_EQ(control->height(), l.rect.height()) << l.id;
-        EXPECT_GE(control->width(), l.rect.width()) << l.id;
-        if (qobject_cast<QLabel*>(control) == nullptr) {
-            EXPECT_EQ(control->width(), l.rect.width()) << l.id;
-        }
-        EXPECT_EQ(control->toolTip(), QString::fromUtf8(l.ayuda != nullptr ? l.ayuda : "")) << l.id;
-        if (const auto* boton = qobject_cast<QPushButton*>(control)) {
-            EXPECT_EQ(boton->text(), QString::fromUtf8(l.texto)) << l.id;
-        } else if (const auto* etiqueta = qobject_cast<QLabel*>(control)) {
-            EXPECT_EQ(etiqueta->text(), QString::fromUtf8(l.texto)) << l.id;
-        }
-    }
+    ExpectControlsAt(dlg, lugares);
     EXPECT_TRUE(dlg.GetDlgItem<QPushButton>(1)->isDefault());
     // The statics do not overlap the fields they name.
     EXPECT_LE(dlg.GetDlgItem(32741)->geometry().right(), dlg.GetDlgItem(1032)->x());
