@@ -40,9 +40,7 @@ TermList CSistema::CollectPrimes(const NivelesLado& niveles) {
     for (UINT k = 0; k < m_nVariables && k < kMaxVariables; ++k) {
         for (const Termino* p = niveles[k].get(); p != nullptr; p = p->sig.get()) {
             if (p->marca == 0 && p->funciones != p->prescindibles) {
-                InsertUnique(
-                    std::make_unique<Termino>(p->unos, p->ceros, p->funciones, p->prescindibles),
-                    primos);
+                InsertUnique(CopyTerm(*p), primos);
                 ++m_nAnchoReporte;
             }
         }

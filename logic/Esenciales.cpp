@@ -33,9 +33,7 @@ TermList CSistema::FindEssentials(Termino* level0, const Termino* primes) const 
                 continue;
             }
             if (const Termino* p = UniqueCoveringPrime(*t, primes, bit)) {
-                InsertUnique(
-                    std::make_unique<Termino>(p->unos, p->ceros, p->funciones, p->prescindibles),
-                    esenciales);
+                InsertUnique(CopyTerm(*p), esenciales);
             }
         }
     }

@@ -41,3 +41,18 @@ inline UINT CountNodes(const Termino* p) {
     }
     return n;
 }
+
+// A node with the cube and masks of t, alone: no mark and no next node.
+inline TermList CopyTerm(const Termino& t) {
+    return std::make_unique<Termino>(t.unos, t.ceros, t.funciones, t.prescindibles);
+}
+
+// Puts the node where `final` points, the end of a list being built in order,
+// and returns the list's new end:
+//     TermList cabeza;
+//     TermList* final = &cabeza;
+//     for (...) final = AppendTerm(final, CopyTerm(*p));
+inline TermList* AppendTerm(TermList* final, TermList nodo) {
+    *final = std::move(nodo);
+    return &(*final)->sig;
+}

@@ -99,19 +99,11 @@ UINT NumeroSubcubiertas(const FunctionSubCovers& slots) {
 TermList TerminosRequeridos(const Termino* lista, UINT f) {
     const UINT bit = 1u << f;
     TermList cabeza;
-    Termino* ultimo = nullptr;
+    TermList* final = &cabeza;
     for (const Termino* p = lista; p != nullptr; p = p->sig.get()) {
-        if ((p->funciones & bit) == 0 || (p->prescindibles & bit) != 0) {
-            continue;
+        if ((p->funciones & bit) != 0 && (p->prescindibles & bit) == 0) {
+            final = AppendTerm(final, CopyTerm(*p));
         }
-        auto copia = std::make_unique<Termino>(p->unos, p->ceros, p->funciones, p->prescindibles);
-        Termino* nuevo = copia.get();
-        if (ultimo == nullptr) {
-            cabeza = std::move(copia);
-        } else {
-            ultimo->sig = std::move(copia);
-        }
-        ultimo = nuevo;
     }
     return cabeza;
 }

@@ -66,10 +66,10 @@ std::vector<Bloque> Bloques(const CRecordingDC& dc) {
 std::unique_ptr<CSistema> Mapas(UINT n, UINT m) {
     auto s = SistemaVacio(n, m);
     s->m_bVerMapaK = true;
-    TermList* cola = &s->m_pNivelSop[0];
+    TermList* final = &s->m_pNivelSop[0];
     for (UINT t = 0; t < (1u << n); ++t) {
-        *cola = std::make_unique<Termino>(t, ~t & ((1u << n) - 1), (1u << m) - 1, 0);
-        cola = &(*cola)->sig;
+        final =
+            AppendTerm(final, std::make_unique<Termino>(t, ~t & ((1u << n) - 1), (1u << m) - 1, 0));
     }
     s->m_pNivelPos[0] = Lista({{"0"}});
     return s;

@@ -4,27 +4,9 @@
 #include <vector>
 
 #include "logic/Sistema.h"
+#include "tests/report/ReportePrueba.h"
 
 namespace {
-
-// A list of cubes given in 1/0/- notation, in the given order.
-TermList Lista(const std::vector<std::string>& cubos) {
-    TermList head;
-    Termino* last = nullptr;
-    for (const auto& cubo : cubos) {
-        UINT unos = 0;
-        UINT ceros = 0;
-        for (char c : cubo) {
-            unos = (unos << 1) | (c == '1' ? 1u : 0u);
-            ceros = (ceros << 1) | (c == '0' ? 1u : 0u);
-        }
-        auto node = std::make_unique<Termino>(unos, ceros, 1, 0);
-        Termino* raw = node.get();
-        (last ? last->sig : head) = std::move(node);
-        last = raw;
-    }
-    return head;
-}
 
 std::unique_ptr<CSistema> Sistema(UINT n) {
     auto s = std::make_unique<CSistema>();
@@ -35,15 +17,15 @@ std::unique_ptr<CSistema> Sistema(UINT n) {
 
 TEST(Notation, ThreeVariableExamples) {
     auto s = Sistema(3);
-    EXPECT_EQ(s->FormatSop(Lista({"101", "01-"}).get()), "AbC + aB");
-    EXPECT_EQ(s->FormatPos(Lista({"1-0", "01-"}).get()), "(a+C)(A+b)");
-    EXPECT_EQ(s->FormatCubeList(Lista({"1-0", "01-"}).get(), "Implicantes Primos: "),
+    EXPECT_EQ(s->FormatSop(Lista({{"101"}, {"01-"}}).get()), "AbC + aB");
+    EXPECT_EQ(s->FormatPos(Lista({{"1-0"}, {"01-"}}).get()), "(a+C)(A+b)");
+    EXPECT_EQ(s->FormatCubeList(Lista({{"1-0"}, {"01-"}}).get(), "Implicantes Primos: "),
               "Implicantes Primos: 1-0 01- ");
 }
 
 TEST(Notation, OneVariableAndOneCube) {
     auto s = Sistema(1);
-    const TermList a = Lista({"1"});
+    const TermList a = Lista({{"1"}});
     EXPECT_EQ(s->FormatSop(a.get()), "A");
     EXPECT_EQ(s->FormatPos(a.get()), "(a)");
     EXPECT_EQ(s->FormatCubeList(a.get(), ""), "1 ");
@@ -51,7 +33,7 @@ TEST(Notation, OneVariableAndOneCube) {
 
 TEST(Notation, SixVariablesKeepVariableOrderWhateverThePolarity) {
     auto s = Sistema(6);
-    const TermList l = Lista({"010101", "1-0--1"});
+    const TermList l = Lista({{"010101"}, {"1-0--1"}});
     EXPECT_EQ(s->FormatSop(l.get()), "aBcDeF + AcF");
     EXPECT_EQ(s->FormatPos(l.get()), "(A+b+C+d+E+f)(a+C+f)");
     EXPECT_EQ(s->FormatCubeList(l.get(), "x"), "x010101 1-0--1 ");

@@ -40,7 +40,7 @@ struct Cubo {
 
 inline TermList Lista(std::initializer_list<Cubo> cubos) {
     TermList cabeza;
-    Termino* ultimo = nullptr;
+    TermList* final = &cabeza;
     for (const Cubo& c : cubos) {
         auto nodo = std::make_unique<Termino>();
         const std::string bits = c.bits;
@@ -54,13 +54,7 @@ inline TermList Lista(std::initializer_list<Cubo> cubos) {
         }
         nodo->funciones = c.funciones;
         nodo->prescindibles = c.prescindibles;
-        Termino* nuevo = nodo.get();
-        if (ultimo == nullptr) {
-            cabeza = std::move(nodo);
-        } else {
-            ultimo->sig = std::move(nodo);
-        }
-        ultimo = nuevo;
+        final = AppendTerm(final, std::move(nodo));
     }
     return cabeza;
 }
