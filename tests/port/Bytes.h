@@ -50,7 +50,7 @@ inline void PrintTo(const Acceso& a, std::ostream* os) {
 // board, as the transfer does.
 inline void Load(CPuerto& puerto, std::uint16_t valores) {
     for (int i = -1; i < 16; ++i) {
-        const bool bit = i >= 0 && ((valores >> i) & 1u) != 0;
+        const bool bit = i >= 0 && ((static_cast<unsigned>(valores) >> i) & 1u) != 0;
         puerto.WriteData(protocolo::LoadByte(bit));
         puerto.WriteData(static_cast<std::uint8_t>(protocolo::LoadByte(bit) | protocolo::kReloj));
     }

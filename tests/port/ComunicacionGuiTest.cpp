@@ -224,8 +224,12 @@ TEST_F(ComunicacionTest, ReadsBackEveryTermOfARandomFunctionItsComplementAndTheL
     std::mt19937 azar(128);
     const auto valores = static_cast<std::uint16_t>(azar());
     LoadBoard(valores);
-    const auto f = [valores](unsigned t) { return QString::number((valores >> t) & 1u); };
-    const auto g = [valores](unsigned t) { return QString::number(((valores >> t) & 1u) ^ 1u); };
+    const auto f = [valores](unsigned t) {
+        return QString::number((static_cast<unsigned>(valores) >> t) & 1u);
+    };
+    const auto g = [valores](unsigned t) {
+        return QString::number(((static_cast<unsigned>(valores) >> t) & 1u) ^ 1u);
+    };
     RunWith(m_dlg, [&] {
         for (unsigned t = 0; t < 16; ++t) {
             Send(t);
