@@ -68,8 +68,8 @@ struct Mapas {
 };
 
 // The map blocks of one side, counted as the report draws them.
-void Contar(const CSistema& s, const CoverSlots& cubiertas, const SubCoverSlots& subcubiertas,
-            Mapas& mapas) {
+void Contar(const CSistema& s, const TablaCubiertas& cubiertas,
+            const TablaSubcubiertas& subcubiertas, Mapas& mapas) {
     for (UINT k = 0; k < kMaxCubiertas && (k == 0 || cubiertas[k]); ++k) {
         for (UINT f = 0; f < s.m_nFunciones; ++f) {
             for (UINT j = 0; j < kMaxSubcubiertas && (j == 0 || subcubiertas[k][f][j]); ++j) {

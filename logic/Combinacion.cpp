@@ -13,7 +13,7 @@ bool CSistema::CanCombine(const Termino& p, const Termino& q) const {
            (p.funciones & q.funciones) != 0;
 }
 
-void CSistema::CombineLevel(Termino* level, TermList& next) const {
+void CSistema::CombineLevel(Termino* level, ListaTerminos& next) const {
     for (Termino* p = level; p != nullptr && p->sig; p = p->sig.get()) {
         for (Termino* q = p->sig.get(); q != nullptr; q = q->sig.get()) {
             if (!CanCombine(*p, *q)) {
@@ -35,8 +35,8 @@ void CSistema::CombineLevel(Termino* level, TermList& next) const {
     }
 }
 
-TermList CSistema::CollectPrimes(const NivelesLado& niveles) {
-    TermList primos;
+ListaTerminos CSistema::CollectPrimes(const NivelesLado& niveles) {
+    ListaTerminos primos;
     for (UINT k = 0; k < m_nVariables && k < kMaxVariables; ++k) {
         for (const Termino* p = niveles[k].get(); p != nullptr; p = p->sig.get()) {
             if (p->marca == 0 && p->funciones != p->prescindibles) {

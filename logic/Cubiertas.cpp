@@ -56,9 +56,9 @@ std::vector<std::vector<UINT>> Buscar(const Problema& p, bool todasSoluciones, U
 }
 
 // A list of copies of the chosen candidates, in combination order.
-TermList Guardar(const Problema& p, const std::vector<UINT>& posiciones) {
-    TermList slot;
-    CSistema::SelectorList seleccion;
+ListaTerminos Guardar(const Problema& p, const std::vector<UINT>& posiciones) {
+    ListaTerminos slot;
+    CSistema::ListaSelectores seleccion;
     for (auto k = posiciones.size(); k-- > 0;) {
         auto nodo = std::make_unique<Termino>();
         nodo->sig = std::move(slot);
@@ -76,7 +76,7 @@ TermList Guardar(const Problema& p, const std::vector<UINT>& posiciones) {
 // found flag.
 template <std::size_t N>
 UINT GuardarTodas(const Problema& p, const std::vector<std::vector<UINT>>& encontradas,
-                  std::array<TermList, N>& slots) {
+                  std::array<ListaTerminos, N>& slots) {
     for (auto& slot : slots) {
         slot.reset();
     }
@@ -91,8 +91,9 @@ UINT GuardarTodas(const Problema& p, const std::vector<std::vector<UINT>>& encon
 
 }  // namespace
 
-UINT CSistema::FindMinimalCovers(const Termino* level0, const Termino* primes, CoverSlots& covers,
-                                 SubCoverSlots& subCovers, UINT m, UINT shift) {
+UINT CSistema::FindMinimalCovers(const Termino* level0, const Termino* primes,
+                                 TablaCubiertas& covers, TablaSubcubiertas& subCovers, UINT m,
+                                 UINT shift) {
     for (auto& porCubierta : subCovers) {
         for (auto& porFuncion : porCubierta) {
             for (auto& slot : porFuncion) {
@@ -116,7 +117,7 @@ UINT CSistema::FindMinimalCovers(const Termino* level0, const Termino* primes, C
 }
 
 void CSistema::FindFunctionCovers(const Termino* level0, const Termino* cover,
-                                  FunctionSubCovers& slots, UINT f) {
+                                  SubcubiertasFuncion& slots, UINT f) {
     const Problema problema = Plantear(*this, level0, cover, 1, f);
     GuardarTodas(problema, Buscar(problema, m_bTodasSoluciones, kMaxSubcubiertas), slots);
 }

@@ -112,8 +112,9 @@ void CSistema::RebuildAfterLoad() {
     Process();
 }
 
-void CSistema::ParseComplementText(TermList& list, const std::string& text, UINT a, UINT b) const {
-    TermList listados;
+void CSistema::ParseComplementText(ListaTerminos& list, const std::string& text, UINT a,
+                                   UINT b) const {
+    ListaTerminos listados;
     ParseTermText(listados, text, 1, 0);
     if (!listados) {
         return;
@@ -129,7 +130,7 @@ void CSistema::ParseComplementText(TermList& list, const std::string& text, UINT
     }
 }
 
-void CSistema::ParseCanonicalProducts(TermList& list, const std::string& text, UINT a) const {
+void CSistema::ParseCanonicalProducts(ListaTerminos& list, const std::string& text, UINT a) const {
     // An empty text has no product; reading it as one would invent minterm 0.
     std::size_t p = 0;
     while (p < text.size()) {

@@ -24,8 +24,8 @@ const Termino* CSistema::UniqueCoveringPrime(const Termino& term, const Termino*
     return found;
 }
 
-TermList CSistema::FindEssentials(Termino* level0, const Termino* primes) const {
-    TermList esenciales;
+ListaTerminos CSistema::FindEssentials(Termino* level0, const Termino* primes) const {
+    ListaTerminos esenciales;
     for (UINT f = 0; f < m_nFunciones; ++f) {
         const UINT bit = 1u << f;
         for (const Termino* t = level0; t != nullptr; t = t->sig.get()) {

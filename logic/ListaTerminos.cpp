@@ -7,7 +7,7 @@ namespace {
 
 // The insertion walk shared by both rules; onEqual decides what an equal cube does.
 template <typename OnEqual>
-void InsertNode(const CSistema& sistema, TermList& list, TermList node, OnEqual onEqual) {
+void InsertNode(const CSistema& sistema, ListaTerminos& list, ListaTerminos node, OnEqual onEqual) {
     if (!list) {
         list = std::move(node);
         return;
@@ -80,7 +80,7 @@ bool CSistema::CubeLess(const Termino& a, const Termino& b) const {
     return false;
 }
 
-void CSistema::InsertTermMerge(TermList& list, UINT v, UINT a, UINT b) const {
+void CSistema::InsertTermMerge(ListaTerminos& list, UINT v, UINT a, UINT b) const {
     auto node = std::make_unique<Termino>(v, (m_nMascara - 1) ^ v, a, b);
     InsertNode(*this, list, std::move(node), [](Termino& existing, const Termino& nuevo) {
         existing.funciones |= nuevo.funciones;
@@ -88,7 +88,7 @@ void CSistema::InsertTermMerge(TermList& list, UINT v, UINT a, UINT b) const {
     });
 }
 
-void CSistema::InsertUnique(TermList node, TermList& list) const {
+void CSistema::InsertUnique(ListaTerminos node, ListaTerminos& list) const {
     InsertNode(*this, list, std::move(node), [](Termino&, const Termino&) {});
 }
 
@@ -100,12 +100,12 @@ Termino* CSistema::FindInsertPoint(Termino* list, const Termino& node) const {
     return p;
 }
 
-void CSistema::InsertAfter(TermList node, Termino& predecessor) {
+void CSistema::InsertAfter(ListaTerminos node, Termino& predecessor) {
     node->sig = std::move(predecessor.sig);
     predecessor.sig = std::move(node);
 }
 
-void CSistema::ParseTermText(TermList& list, const std::string& text, UINT a, UINT b) const {
+void CSistema::ParseTermText(ListaTerminos& list, const std::string& text, UINT a, UINT b) const {
     ForEachNumber(text, [&](UINT value) {
         if (value < m_nTerminos) {
             InsertTermMerge(list, value, a, b);

@@ -20,10 +20,10 @@ constexpr UINT kMaxCubiertas = 100;
 constexpr UINT kMaxSubcubiertas = 6;
 
 using TextosFuncion = std::array<std::string, kMaxFunciones>;
-using NivelesLado = std::array<TermList, kMaxVariables>;
-using CoverSlots = std::array<TermList, kMaxCubiertas>;
-using FunctionSubCovers = std::array<TermList, kMaxSubcubiertas>;
-using SubCoverSlots = std::array<std::array<FunctionSubCovers, kMaxFunciones>, kMaxCubiertas>;
+using NivelesLado = std::array<ListaTerminos, kMaxVariables>;
+using TablaCubiertas = std::array<ListaTerminos, kMaxCubiertas>;
+using SubcubiertasFuncion = std::array<ListaTerminos, kMaxSubcubiertas>;
+using TablaSubcubiertas = std::array<std::array<SubcubiertasFuncion, kMaxFunciones>, kMaxCubiertas>;
 // Karnaugh-map cells: row = term, column = function. Truth-table cells: row =
 // function, column = term. '1' required, 'X' don't-care, anything else absent.
 using CeldasMapa = std::array<std::array<char, kMaxFunciones>, kMaxTerminos>;
@@ -70,13 +70,13 @@ public:
     static bool CubeEqual(const Termino& a, const Termino& b) {
         return a.unos == b.unos && a.ceros == b.ceros;
     }
-    void InsertTermMerge(TermList& list, UINT v, UINT a, UINT b) const;
-    void InsertUnique(TermList node, TermList& list) const;
+    void InsertTermMerge(ListaTerminos& list, UINT v, UINT a, UINT b) const;
+    void InsertUnique(ListaTerminos node, ListaTerminos& list) const;
     Termino* FindInsertPoint(Termino* list, const Termino& node) const;
-    static void InsertAfter(TermList node, Termino& predecessor);
-    static void FreeTermList(TermList& list) { list.reset(); }
+    static void InsertAfter(ListaTerminos node, Termino& predecessor);
+    static void FreeTermList(ListaTerminos& list) { list.reset(); }
     // Numbers of 2^n or more, and empty elements, are passed over.
-    void ParseTermText(TermList& list, const std::string& text, UINT a, UINT b) const;
+    void ParseTermText(ListaTerminos& list, const std::string& text, UINT a, UINT b) const;
     std::string FormatTermText(const Termino* list, UINT a, UINT b) const;
     std::string FormatComplementText(const Termino* list, UINT f) const;
     // True when the text holds only digits, blanks and commas and every number
@@ -95,24 +95,24 @@ public:
     CeldasMapa GetKMapCells() const;
     void RebuildAfterLoad();
     void Process();
-    void ParseComplementText(TermList& list, const std::string& text, UINT a, UINT b) const;
-    void ParseCanonicalProducts(TermList& list, const std::string& text, UINT a) const;
+    void ParseComplementText(ListaTerminos& list, const std::string& text, UINT a, UINT b) const;
+    void ParseCanonicalProducts(ListaTerminos& list, const std::string& text, UINT a) const;
 
     // ---- Quine-McCluskey: combination, primes, essentials ----
     void ProcessSop();
     void ProcessPos();
-    void CombineLevel(Termino* level, TermList& next) const;
+    void CombineLevel(Termino* level, ListaTerminos& next) const;
     bool CanCombine(const Termino& p, const Termino& q) const;
     bool IsSingleBit(UINT x) const;
-    TermList CollectPrimes(const NivelesLado& niveles);
-    TermList FindEssentials(Termino* level0, const Termino* primes) const;
+    ListaTerminos CollectPrimes(const NivelesLado& niveles);
+    ListaTerminos FindEssentials(Termino* level0, const Termino* primes) const;
     const Termino* UniqueCoveringPrime(const Termino& term, const Termino* primes, UINT f) const;
     bool CubeCoversTerm(const Termino& term, const Termino& cube) const;
 
     // ---- minimal-cover search ----
-    UINT FindMinimalCovers(const Termino* level0, const Termino* primes, CoverSlots& covers,
-                           SubCoverSlots& subCovers, UINT m, UINT shift);
-    void FindFunctionCovers(const Termino* level0, const Termino* cover, FunctionSubCovers& slots,
+    UINT FindMinimalCovers(const Termino* level0, const Termino* primes, TablaCubiertas& covers,
+                           TablaSubcubiertas& subCovers, UINT m, UINT shift);
+    void FindFunctionCovers(const Termino* level0, const Termino* cover, SubcubiertasFuncion& slots,
                             UINT f);
     UINT CountLiterals(const Termino& cube) const;
 
@@ -135,7 +135,7 @@ public:
             }
         }
     };
-    using SelectorList = std::unique_ptr<Selector>;
+    using ListaSelectores = std::unique_ptr<Selector>;
     // The selectors take the first candidates of the list; false when the list has
     // fewer candidates than there are selectors.
     static bool ResetSelection(const Termino* candidates, Selector* selection);
@@ -152,18 +152,18 @@ public:
     static void CopySelection(Termino* slot, const Selector* selection);
     // 1 if the selection has fewer literals than the slot, 0 as many, 2 more.
     UINT CompareLiteralCost(const Termino* slot, const Selector* selection) const;
-    static void FreeSelectorList(SelectorList& selection) { selection.reset(); }
+    static void FreeSelectorList(ListaSelectores& selection) { selection.reset(); }
 
     // ---- transfer to the multiplexer board (port/) ----
     // Runs the port dialog on the open port, its check boxes starting from the
     // two flags and its term limited to 0 .. nTerminos - 1.
-    using PortDialog =
+    using DialogoPuerto =
         std::function<void(CPuerto& puerto, bool bComplementar, bool bSeleccion, UINT nTerminos)>;
     // One visit of the board: saves the control and data registers, shifts in
     // function nFuncion's (1-based) sixteen truth values, runs the dialog and
     // writes both registers back however it ends. A failing access ends the
     // visit with its message.
-    void SendFunctionToPort(UINT nFuncion, CPuerto& puerto, const PortDialog& dialogo) const;
+    void SendFunctionToPort(UINT nFuncion, CPuerto& puerto, const DialogoPuerto& dialogo) const;
 
     // ---- notation of the report ----
     std::string FormatSop(const Termino* list) const;
@@ -222,14 +222,14 @@ private:
     void DrawKarnaughSections(CDC& dc);
     // The covers of one side on Karnaugh maps: one map per cover, function and
     // alternative sub-cover, flowing in rows.
-    void DrawKarnaughCovers(CDC& dc, const Termino* nivel, const CoverSlots& cubiertas,
-                            const SubCoverSlots& subcubiertas, char ausente, char presente);
+    void DrawKarnaughCovers(CDC& dc, const Termino* nivel, const TablaCubiertas& cubiertas,
+                            const TablaSubcubiertas& subcubiertas, char ausente, char presente);
     // One cell, term base + desplazamiento of function f: its value into m_cCelda
     // (left as the caller set it when the function lacks the term) and, into
     // m_bContieneCelda, which implicants of cover k (sub-cover [k][f][j] with
     // several functions) contain it.
-    void ProbeMapCell(const Termino* nivel, const CoverSlots& cubiertas,
-                      const SubCoverSlots& subcubiertas, char presente, UINT base,
+    void ProbeMapCell(const Termino* nivel, const TablaCubiertas& cubiertas,
+                      const TablaSubcubiertas& subcubiertas, char presente, UINT base,
                       int desplazamiento, UINT f, UINT mascaraFuncion, UINT k, UINT j);
     // One side's data, the font and brushes of its maps, and the block being drawn.
     struct MapasLado;
@@ -301,15 +301,15 @@ public:
     TextosFuncion m_strEcuacionesCargadas;
 
     NivelesLado m_pNivelSop;
-    TermList m_pPrimosSop;
-    TermList m_pEsencialesSop;
-    CoverSlots m_pCubiertaSop;
-    SubCoverSlots m_pCubiertaFuncionSop;
+    ListaTerminos m_pPrimosSop;
+    ListaTerminos m_pEsencialesSop;
+    TablaCubiertas m_pCubiertaSop;
+    TablaSubcubiertas m_pCubiertaFuncionSop;
     NivelesLado m_pNivelPos;
-    TermList m_pPrimosPos;
-    TermList m_pEsencialesPos;
-    CoverSlots m_pCubiertaPos;
-    SubCoverSlots m_pCubiertaFuncionPos;
+    ListaTerminos m_pPrimosPos;
+    ListaTerminos m_pEsencialesPos;
+    TablaCubiertas m_pCubiertaPos;
+    TablaSubcubiertas m_pCubiertaFuncionPos;
 
     // Report drawing state.
     int m_nPosX = 10;
@@ -323,10 +323,10 @@ private:
     // The five result fields of one side and its done flag and counters.
     struct Lado {
         NivelesLado& nivel;
-        TermList& primos;
-        TermList& esenciales;
-        CoverSlots& cubierta;
-        SubCoverSlots& cubiertaFuncion;
+        ListaTerminos& primos;
+        ListaTerminos& esenciales;
+        TablaCubiertas& cubierta;
+        TablaSubcubiertas& cubiertaFuncion;
         bool& hecho;
         UINT& cubiertas;
         UINT& lineas;

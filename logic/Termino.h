@@ -31,7 +31,7 @@ struct Termino {
 };
 
 // The owner of a list: its head. Null is the empty list.
-using TermList = std::unique_ptr<Termino>;
+using ListaTerminos = std::unique_ptr<Termino>;
 
 // Number of nodes of a list.
 inline UINT CountNodes(const Termino* p) {
@@ -43,16 +43,16 @@ inline UINT CountNodes(const Termino* p) {
 }
 
 // A node with the cube and masks of t, alone: no mark and no next node.
-inline TermList CopyTerm(const Termino& t) {
+inline ListaTerminos CopyTerm(const Termino& t) {
     return std::make_unique<Termino>(t.unos, t.ceros, t.funciones, t.prescindibles);
 }
 
 // Puts the node where `final` points, the end of a list being built in order,
 // and returns the list's new end:
-//     TermList cabeza;
-//     TermList* final = &cabeza;
+//     ListaTerminos cabeza;
+//     ListaTerminos* final = &cabeza;
 //     for (...) final = AppendTerm(final, CopyTerm(*p));
-inline TermList* AppendTerm(TermList* final, TermList nodo) {
+inline ListaTerminos* AppendTerm(ListaTerminos* final, ListaTerminos nodo) {
     *final = std::move(nodo);
     return &(*final)->sig;
 }

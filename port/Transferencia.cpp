@@ -59,7 +59,8 @@ std::optional<std::string> Restore(CPuerto& puerto, std::uint8_t control, std::u
 
 }  // namespace
 
-void CSistema::SendFunctionToPort(UINT nFuncion, CPuerto& puerto, const PortDialog& dialogo) const {
+void CSistema::SendFunctionToPort(UINT nFuncion, CPuerto& puerto,
+                                  const DialogoPuerto& dialogo) const {
     std::uint8_t control = 0;
     std::uint8_t datos = 0;
     try {

@@ -20,8 +20,8 @@ struct CSistema::FamiliaCompuertas {
     bool procesar;    // the processing flag of the half its terms come from
     bool individual;  // its type flag among the individual diagrams
     bool simultaneo;  // its type flag among the simultaneous diagrams
-    const CoverSlots& cubiertas;
-    const SubCoverSlots& subcubiertas;
+    const TablaCubiertas& cubiertas;
+    const TablaSubcubiertas& subcubiertas;
     bool recto;    // a lone literal reaches the output gate uninverted
     bool suma;     // the terms are sums, their gates OR-shaped
     bool burbuja;  // NAND or NOR: every gate carries a bubble
@@ -41,7 +41,7 @@ void Line(CDC& dc, int x0, int y0, int x1, int y1) {
 }
 
 template <std::size_t N>
-UINT Ocupadas(const std::array<TermList, N>& ranuras) {
+UINT Ocupadas(const std::array<ListaTerminos, N>& ranuras) {
     UINT k = 0;
     while (k < N && ranuras[k]) {
         ++k;
@@ -144,7 +144,7 @@ void CSistema::DrawIndividualDiagrams(CDC& dc, const FamiliaCompuertas& familia)
         }
         // Every alternative of a function gets a diagram of its own.
         for (UINT f = 0; f < funciones; ++f) {
-            const FunctionSubCovers& alternativas = familia.subcubiertas[c][f];
+            const SubcubiertasFuncion& alternativas = familia.subcubiertas[c][f];
             for (UINT j = 0; j < Ocupadas(alternativas); ++j) {
                 DrawGateDiagram(dc, familia, alternativas[j].get(), " f" + Numero(f));
             }

@@ -13,8 +13,8 @@ struct CSistema::LadoReporte {
     const Termino* nivel;
     const Termino* primos;
     const Termino* esenciales;
-    const CoverSlots& cubiertas;
-    const SubCoverSlots& subcubiertas;
+    const TablaCubiertas& cubiertas;
+    const TablaSubcubiertas& subcubiertas;
     std::string (CSistema::*formato)(const Termino*) const;
     // The value of a function with no required term on this side.
     char constante;
@@ -79,7 +79,7 @@ std::string Funcion(UINT f) {
     return "f" + Numero(f) + " = ";
 }
 
-UINT NumeroCubiertas(const CoverSlots& cubiertas) {
+UINT NumeroCubiertas(const TablaCubiertas& cubiertas) {
     UINT k = 0;
     while (k < kMaxCubiertas && cubiertas[k]) {
         ++k;
@@ -87,7 +87,7 @@ UINT NumeroCubiertas(const CoverSlots& cubiertas) {
     return k;
 }
 
-UINT NumeroSubcubiertas(const FunctionSubCovers& slots) {
+UINT NumeroSubcubiertas(const SubcubiertasFuncion& slots) {
     UINT j = 0;
     while (j < kMaxSubcubiertas && slots[j]) {
         ++j;
@@ -96,10 +96,10 @@ UINT NumeroSubcubiertas(const FunctionSubCovers& slots) {
 }
 
 // Copies of the terms of a list that function f requires, in list order.
-TermList TerminosRequeridos(const Termino* lista, UINT f) {
+ListaTerminos TerminosRequeridos(const Termino* lista, UINT f) {
     const UINT bit = 1u << f;
-    TermList cabeza;
-    TermList* final = &cabeza;
+    ListaTerminos cabeza;
+    ListaTerminos* final = &cabeza;
     for (const Termino* p = lista; p != nullptr; p = p->sig.get()) {
         if ((p->funciones & bit) != 0 && (p->prescindibles & bit) == 0) {
             final = AppendTerm(final, CopyTerm(*p));
@@ -172,7 +172,7 @@ void CSistema::DrawExpressionsOfCover(CDC& dc, const LadoReporte& lado, UINT k) 
         m_nPosY += 20;
     }
     for (UINT f = 0; f < m_nFunciones && f < kMaxFunciones; ++f) {
-        const FunctionSubCovers& slots = lado.subcubiertas[k][f];
+        const SubcubiertasFuncion& slots = lado.subcubiertas[k][f];
         const UINT alternativas = NumeroSubcubiertas(slots);
         // A function with nothing required on this side is a constant.
         if (alternativas == 0) {
@@ -201,7 +201,7 @@ void CSistema::DrawUncoveredExpressions(CDC& dc, const LadoReporte& lado) {
             m_nPosY += 20;
             continue;
         }
-        const TermList requeridos = TerminosRequeridos(lado.nivel, f);
+        const ListaTerminos requeridos = TerminosRequeridos(lado.nivel, f);
         const std::string expresion =
             requeridos ? (this->*lado.formato)(requeridos.get()) : std::string(1, lado.constante);
         dc.TextOut(m_nPosX + 5, m_nPosY, Funcion(f) + expresion);
@@ -223,7 +223,7 @@ void CSistema::DrawCoverLines(CDC& dc, const LadoReporte& lado) {
         }
         DrawCubeLine(dc, lado.etiquetaGeneral + Numero(k) + ": ", lado.cubiertas[k].get());
         for (UINT f = 0; f < m_nFunciones && f < kMaxFunciones; ++f) {
-            const FunctionSubCovers& slots = lado.subcubiertas[k][f];
+            const SubcubiertasFuncion& slots = lado.subcubiertas[k][f];
             const UINT alternativas = NumeroSubcubiertas(slots);
             for (UINT j = 0; j < alternativas; ++j) {
                 const std::string etiqueta =

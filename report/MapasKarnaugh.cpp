@@ -39,8 +39,8 @@ std::string NumeroCelda(UINT termino) {
 
 // The implicants of one map: cover k with one function, else the sub-cover of
 // function f and alternative j in it.
-const Termino* ImplicantesDelMapa(UINT funciones, const CoverSlots& cubiertas,
-                                  const SubCoverSlots& subcubiertas, UINT k, UINT f, UINT j) {
+const Termino* ImplicantesDelMapa(UINT funciones, const TablaCubiertas& cubiertas,
+                                  const TablaSubcubiertas& subcubiertas, UINT k, UINT f, UINT j) {
     if (k >= kMaxCubiertas || f >= kMaxFunciones || j >= kMaxSubcubiertas) {
         return nullptr;
     }
@@ -54,7 +54,7 @@ bool FueraDelRecorte(const CRect& recorte, int x0, int y0, int fondo) {
 
 struct CSistema::MapasLado {
     MapasLado(const CSistema& sistema, const CDC& dc, const Termino* nivelLado,
-              const CoverSlots& cubiertasLado, const SubCoverSlots& subcubiertasLado,
+              const TablaCubiertas& cubiertasLado, const TablaSubcubiertas& subcubiertasLado,
               char caracterAusente, char caracterPresente)
         : nivel(nivelLado),
           cubiertas(cubiertasLado),
@@ -73,8 +73,8 @@ struct CSistema::MapasLado {
     }
 
     const Termino* nivel;
-    const CoverSlots& cubiertas;
-    const SubCoverSlots& subcubiertas;
+    const TablaCubiertas& cubiertas;
+    const TablaSubcubiertas& subcubiertas;
     char ausente;
     char presente;
     UINT funciones;
@@ -132,8 +132,9 @@ void CSistema::DrawKarnaughSections(CDC& dc) {
     }
 }
 
-void CSistema::DrawKarnaughCovers(CDC& dc, const Termino* nivel, const CoverSlots& cubiertas,
-                                  const SubCoverSlots& subcubiertas, char ausente, char presente) {
+void CSistema::DrawKarnaughCovers(CDC& dc, const Termino* nivel, const TablaCubiertas& cubiertas,
+                                  const TablaSubcubiertas& subcubiertas, char ausente,
+                                  char presente) {
     MapasLado mapas(*this, dc, nivel, cubiertas, subcubiertas, ausente, presente);
     const CPen plumaEntrada = dc.SelectObject(CPen{CPen::Solid, 1, RGB(0, 0, 0)});
 
@@ -348,8 +349,8 @@ void CSistema::DrawMapCell(CDC& dc, MapasLado& mapas, UINT termino, UINT celda) 
     }
 }
 
-void CSistema::ProbeMapCell(const Termino* nivel, const CoverSlots& cubiertas,
-                            const SubCoverSlots& subcubiertas, char presente, UINT base,
+void CSistema::ProbeMapCell(const Termino* nivel, const TablaCubiertas& cubiertas,
+                            const TablaSubcubiertas& subcubiertas, char presente, UINT base,
                             int desplazamiento, UINT f, UINT mascaraFuncion, UINT k, UINT j) {
     const UINT v = static_cast<UINT>(static_cast<int>(base) + desplazamiento);
     for (const Termino* p = nivel; p != nullptr; p = p->sig.get()) {

@@ -20,8 +20,8 @@ void Require(bool condicion) {
     }
 }
 
-TermList Read(const CSistema& sistema, const std::string& texto) {
-    TermList lista;
+ListaTerminos Read(const CSistema& sistema, const std::string& texto) {
+    ListaTerminos lista;
     sistema.ParseTermText(lista, texto, 1, 0);
     return lista;
 }
@@ -58,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool aceptadas = CVerificadorLista::AcceptLists(imp, dc, sistema.GetNumTerms());
     Require(mensajes.Messages().size() == (aceptadas ? 0u : 1u));
     if (aceptadas) {
-        const TermList requeridos = Read(sistema, imp);
-        const TermList prescindibles = Read(sistema, dc);
+        const ListaTerminos requeridos = Read(sistema, imp);
+        const ListaTerminos prescindibles = Read(sistema, dc);
         for (const Termino* a = requeridos.get(); a != nullptr; a = a->sig.get()) {
             for (const Termino* b = prescindibles.get(); b != nullptr; b = b->sig.get()) {
                 Require(a->unos != b->unos);

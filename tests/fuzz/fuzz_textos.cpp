@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CSistema sistema;
     sistema.SetNumVariables(1 + data[0] % 6);
     const std::string texto(reinterpret_cast<const char*>(data + 1), size - 1);
-    TermList lista;
+    ListaTerminos lista;
     sistema.ParseTermText(lista, texto, 1, 0);
     for (const Termino* t = lista.get(); t != nullptr; t = t->sig.get()) {
         if (t->unos >= sistema.GetNumTerms()) {
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!CSistema::IsValidTermText(escrito, sistema.GetNumTerms())) {
         std::abort();
     }
-    TermList otra;
+    ListaTerminos otra;
     sistema.ParseTermText(otra, escrito, 1, 0);
     if (sistema.FormatTermText(otra.get(), 1, 1) != escrito) {
         std::abort();

@@ -31,7 +31,7 @@ inline bool TienePares(const Termino* level0, UINT c, UINT shift) {
 // `lineas`, when given, counts one more for every size that had no cover.
 template <std::size_t N>
 UINT Buscar(CSistema& s, const Termino* level0, const Termino* candidatos,
-            std::array<TermList, N>& slots, UINT c, UINT shift, UINT* lineas) {
+            std::array<ListaTerminos, N>& slots, UINT c, UINT shift, UINT* lineas) {
     for (auto& slot : slots) {
         slot.reset();
     }
@@ -94,7 +94,8 @@ UINT Buscar(CSistema& s, const Termino* level0, const Termino* candidatos,
 
 // Steps 1 to 7, with the counter starting from the 1 that processing gives it.
 inline UINT FindMinimalCovers(CSistema& s, const Termino* level0, const Termino* primes,
-                              CoverSlots& covers, SubCoverSlots& subCovers, UINT m, UINT shift) {
+                              TablaCubiertas& covers, TablaSubcubiertas& subCovers, UINT m,
+                              UINT shift) {
     for (auto& porCubierta : subCovers) {
         for (auto& porFuncion : porCubierta) {
             for (auto& slot : porFuncion) {

@@ -22,9 +22,9 @@ Lista Nodos(const CSistema& s, const Termino* list) {
     return nodos;
 }
 
-std::vector<Lista> Cubiertas(const CSistema& s, const CoverSlots& covers) {
+std::vector<Lista> Cubiertas(const CSistema& s, const TablaCubiertas& covers) {
     std::vector<Lista> todas;
-    for (const TermList& c : covers) {
+    for (const ListaTerminos& c : covers) {
         if (c) {
             todas.push_back(Cubos(s, c.get()));
         }
@@ -32,9 +32,9 @@ std::vector<Lista> Cubiertas(const CSistema& s, const CoverSlots& covers) {
     return todas;
 }
 
-std::vector<Lista> Subcubiertas(const CSistema& s, const FunctionSubCovers& slots) {
+std::vector<Lista> Subcubiertas(const CSistema& s, const SubcubiertasFuncion& slots) {
     std::vector<Lista> todas;
-    for (const TermList& c : slots) {
+    for (const ListaTerminos& c : slots) {
         todas.push_back(Cubos(s, c.get()));
     }
     return todas;
@@ -42,10 +42,10 @@ std::vector<Lista> Subcubiertas(const CSistema& s, const FunctionSubCovers& slot
 
 // The fast search's result on one side against the literal walk's.
 void CompararConReferencia(CSistema& s, const Termino* level0, const Termino* primes,
-                           const CoverSlots& covers, const SubCoverSlots& subCovers, UINT count,
-                           UINT lineas, const std::string& contexto) {
-    auto refCovers = std::make_unique<CoverSlots>();
-    auto refSub = std::make_unique<SubCoverSlots>();
+                           const TablaCubiertas& covers, const TablaSubcubiertas& subCovers,
+                           UINT count, UINT lineas, const std::string& contexto) {
+    auto refCovers = std::make_unique<TablaCubiertas>();
+    auto refSub = std::make_unique<TablaSubcubiertas>();
     const UINT refCount =
         referencia::FindMinimalCovers(s, level0, primes, *refCovers, *refSub, s.m_nFunciones, 0);
     ASSERT_EQ(count, refCount) << contexto;
@@ -132,16 +132,16 @@ TEST(CoverLiteralCost, FirstCoverIgnoresItCheaperOneReplacesIt) {
     for (bool todas : {false, true}) {
         auto s = NuevoSistema(3, 1);
         s->m_bTodasSoluciones = todas;
-        TermList level0;
+        ListaTerminos level0;
         s->InsertTermMerge(level0, 0, 1, 0);
         s->InsertTermMerge(level0, 7, 1, 0);
-        TermList primos;
+        ListaTerminos primos;
         s->InsertUnique(std::make_unique<Termino>(0u, 7u, 1u, 0u), primos);
         s->InsertUnique(std::make_unique<Termino>(0u, 6u, 1u, 0u), primos);
         s->InsertUnique(std::make_unique<Termino>(7u, 0u, 1u, 0u), primos);
         ASSERT_EQ(Cubos(*s, primos.get()), (Lista{"000", "00-", "111"}));
-        CoverSlots covers;
-        auto sub = std::make_unique<SubCoverSlots>();
+        TablaCubiertas covers;
+        auto sub = std::make_unique<TablaSubcubiertas>();
         EXPECT_EQ(s->FindMinimalCovers(level0.get(), primos.get(), covers, *sub, 1, 0), 1u);
         EXPECT_EQ(s->m_nLineasCubiertas, 2u);
         EXPECT_EQ(Cubiertas(*s, covers),
@@ -178,7 +178,7 @@ TEST(SubCovers, NoneForASingleFunction) {
     ASSERT_EQ(s->m_nCubiertasSop, 2u);
     for (const auto& porCubierta : s->m_pCubiertaFuncionSop) {
         for (const auto& porFuncion : porCubierta) {
-            for (const TermList& slot : porFuncion) {
+            for (const ListaTerminos& slot : porFuncion) {
                 ASSERT_EQ(slot, nullptr);
             }
         }
@@ -215,10 +215,10 @@ TEST(CoverMends, SideWithoutRequiredPairHasNoCover) {
 
 TEST(CoverMends, EmptyPrimeListHasNoCover) {
     auto s = NuevoSistema(2, 1);
-    TermList level0;
+    ListaTerminos level0;
     s->InsertTermMerge(level0, 1, 1, 0);
-    CoverSlots covers;
-    auto sub = std::make_unique<SubCoverSlots>();
+    TablaCubiertas covers;
+    auto sub = std::make_unique<TablaSubcubiertas>();
     s->m_nLineasCubiertas = 1;
     EXPECT_EQ(s->FindMinimalCovers(level0.get(), nullptr, covers, *sub, 1, 0), 0u);
     EXPECT_EQ(s->m_nLineasCubiertas, 0u);
@@ -239,8 +239,8 @@ TEST(CoverMends, FunctionWithoutRequiredTermGetsNoSubCover) {
 // its own: 128 cheapest covers.
 struct CientoVeintiochoCubiertas {
     std::unique_ptr<CSistema> s = NuevoSistema(5, 1);
-    TermList level0;
-    TermList primos;
+    ListaTerminos level0;
+    ListaTerminos primos;
     CientoVeintiochoCubiertas() {
         for (UINT t = 0; t < 7; ++t) {
             s->InsertTermMerge(level0, t, 1, 0);
@@ -257,8 +257,8 @@ TEST(CoverMends, KeepsTheFirstHundredCheapestCovers) {
     CientoVeintiochoCubiertas datos;
     CSistema& s = *datos.s;
     s.m_bTodasSoluciones = true;
-    auto covers = std::make_unique<CoverSlots>();
-    auto sub = std::make_unique<SubCoverSlots>();
+    auto covers = std::make_unique<TablaCubiertas>();
+    auto sub = std::make_unique<TablaSubcubiertas>();
     EXPECT_EQ(s.FindMinimalCovers(datos.level0.get(), datos.primos.get(), *covers, *sub, 1, 0),
               kMaxCubiertas);
     EXPECT_EQ(s.m_nLineasCubiertas, 7 * kMaxCubiertas);
@@ -270,9 +270,9 @@ TEST(CoverMends, KeepsTheFirstSixCheapestSubCovers) {
     CientoVeintiochoCubiertas datos;
     CSistema& s = *datos.s;
     s.m_bTodasSoluciones = true;
-    FunctionSubCovers slots;
+    SubcubiertasFuncion slots;
     s.FindFunctionCovers(datos.level0.get(), datos.primos.get(), slots, 0);
-    FunctionSubCovers ref;
+    SubcubiertasFuncion ref;
     referencia::Buscar(s, datos.level0.get(), datos.primos.get(), ref, 1, 0, nullptr);
     for (UINT k = 0; k < kMaxSubcubiertas; ++k) {
         ASSERT_TRUE(slots[k]);
@@ -282,14 +282,14 @@ TEST(CoverMends, KeepsTheFirstSixCheapestSubCovers) {
 
 TEST(CoverMends, PairWithoutCandidateGivesNoCover) {
     auto s = NuevoSistema(2, 1);
-    TermList level0;
+    ListaTerminos level0;
     s->InsertTermMerge(level0, 0, 1, 0);
     s->InsertTermMerge(level0, 3, 1, 0);
-    TermList primos;
+    ListaTerminos primos;
     s->InsertUnique(std::make_unique<Termino>(0u, 3u, 1u, 0u), primos);
     s->InsertUnique(std::make_unique<Termino>(2u, 0u, 2u, 0u), primos);  // another function's
-    CoverSlots covers;
-    auto sub = std::make_unique<SubCoverSlots>();
+    TablaCubiertas covers;
+    auto sub = std::make_unique<TablaSubcubiertas>();
     EXPECT_EQ(s->FindMinimalCovers(level0.get(), primos.get(), covers, *sub, 1, 0), 0u);
     EXPECT_EQ(s->m_nLineasCubiertas, 0u);
     CompararConReferencia(*s, level0.get(), primos.get(), covers, *sub, 0, 0, "uncoverable");
@@ -299,11 +299,11 @@ TEST(CoverMends, PairWithoutCandidateGivesNoCover) {
 
 TEST(LiteralEnumeration, WalksCombinationsInLexicographicOrder) {
     auto s = NuevoSistema(3, 1);
-    TermList lista;
+    ListaTerminos lista;
     for (UINT t = 0; t < 5; ++t) {
         s->InsertTermMerge(lista, t, 1, 0);
     }
-    CSistema::SelectorList seleccion = std::make_unique<CSistema::Selector>();
+    CSistema::ListaSelectores seleccion = std::make_unique<CSistema::Selector>();
     seleccion->sig = std::make_unique<CSistema::Selector>();
     seleccion->sig->sig = std::make_unique<CSistema::Selector>();
     ASSERT_TRUE(CSistema::ResetSelection(lista.get(), seleccion.get()));
@@ -325,7 +325,7 @@ TEST(LiteralEnumeration, WalksCombinationsInLexicographicOrder) {
 
 TEST(LiteralEnumeration, CoverageAndLiteralCost) {
     auto s = NuevoSistema(3, 2);
-    TermList level0;
+    ListaTerminos level0;
     s->InsertTermMerge(level0, 1, 3, 2);  // required for f1, don't-care of f2
     s->InsertTermMerge(level0, 6, 2, 0);  // required for f2
     const Termino cubo01(1, 6, 1, 0);     // 001, f1 only: 3 literals
@@ -347,7 +347,7 @@ TEST(LiteralEnumeration, CoverageAndLiteralCost) {
     EXPECT_EQ(s->CountLiterals(cubo01), 3u);
     EXPECT_EQ(s->CountLiterals(lado), 0u);
     EXPECT_EQ(s->CountLiterals(Termino(0xF1, 0x06, 1, 0)), 3u) << "bits above n do not count";
-    TermList slot = std::make_unique<Termino>(7, 0, 1, 0);
+    ListaTerminos slot = std::make_unique<Termino>(7, 0, 1, 0);
     slot->sig = std::make_unique<Termino>(0, 7, 1, 0);
     EXPECT_EQ(s->CompareLiteralCost(slot.get(), &a), 0u);
     EXPECT_EQ(s->CompareLiteralCost(slot.get(), &b), 1u);
@@ -380,10 +380,10 @@ void CompararSistemasAleatorios(UINT nMin, UINT nMax, UINT mMax, int sistemas, u
                                          " m=" + std::to_string(m) + (todas ? " all" : " first");
             struct Lado {
                 const char* nombre;
-                const TermList& nivel0;
-                const TermList& primos;
-                const CoverSlots& covers;
-                const SubCoverSlots& sub;
+                const ListaTerminos& nivel0;
+                const ListaTerminos& primos;
+                const TablaCubiertas& covers;
+                const TablaSubcubiertas& sub;
                 UINT count;
                 UINT lineas;
             };
@@ -429,14 +429,14 @@ TEST(CoversMatchLiteralWalk, ArbitraryCandidateLists) {
         s->m_bTodasSoluciones = (k & 1) != 0;
         const UINT todas = (1u << n) - 1;
         const UINT funciones = (1u << m) - 1;
-        TermList level0;
+        ListaTerminos level0;
         for (UINT t = 0; t <= todas; ++t) {
             const UINT a = Sorteo(azar) & funciones;
             if (a != 0 && Sorteo(azar) % 3 == 0) {
                 s->InsertTermMerge(level0, t, a, Sorteo(azar) & a);
             }
         }
-        TermList primos;
+        ListaTerminos primos;
         const UINT nCandidatos = std::uniform_int_distribution<UINT>(1, 11)(azar);
         for (UINT j = 0; j < nCandidatos; ++j) {
             const UINT libres = Sorteo(azar) & todas;
@@ -444,8 +444,8 @@ TEST(CoversMatchLiteralWalk, ArbitraryCandidateLists) {
             const UINT a = (Sorteo(azar) & funciones) | 1;
             s->InsertUnique(std::make_unique<Termino>(unos, todas & ~libres & ~unos, a, 0), primos);
         }
-        CoverSlots covers;
-        auto sub = std::make_unique<SubCoverSlots>();
+        TablaCubiertas covers;
+        auto sub = std::make_unique<TablaSubcubiertas>();
         const UINT count = s->FindMinimalCovers(level0.get(), primos.get(), covers, *sub, m, 0);
         const UINT lineas = s->m_nLineasCubiertas;
         sinCubierta += count == 0;
@@ -538,17 +538,17 @@ TEST(CoversMatchLiteralWalk, EveryPairOfSixFunctionsRequired) {
     for (bool todas : {false, true}) {
         auto s = NuevoSistema(6, 6);
         s->m_bTodasSoluciones = todas;
-        TermList level0;
+        ListaTerminos level0;
         for (UINT t = 0; t < 64; ++t) {
             s->InsertTermMerge(level0, t, 63, 0);
         }
-        TermList primos;
+        ListaTerminos primos;
         for (UINT bit = 1; bit < 64; bit <<= 1) {
             s->InsertUnique(std::make_unique<Termino>(bit, 0u, 63u, 0u), primos);
             s->InsertUnique(std::make_unique<Termino>(0u, bit, 63u, 0u), primos);
         }
-        auto covers = std::make_unique<CoverSlots>();
-        auto sub = std::make_unique<SubCoverSlots>();
+        auto covers = std::make_unique<TablaCubiertas>();
+        auto sub = std::make_unique<TablaSubcubiertas>();
         const UINT count = s->FindMinimalCovers(level0.get(), primos.get(), *covers, *sub, 6, 0);
         EXPECT_EQ(count, todas ? 6u : 1u);
         EXPECT_EQ(Cubos(*s, (*covers)[0].get()), (Lista{"0-----", "1-----"}));

@@ -6,20 +6,20 @@ namespace {
 
 TEST(TermTexts, AreReadInAnyOrderAndWrittenAscending) {
     auto s = NuevoSistema(4, 1);
-    TermList list;
+    ListaTerminos list;
     s->ParseTermText(list, "3,1, 2", 1, 0);
     EXPECT_EQ(s->FormatTermText(list.get(), 1, 1), "1,2,3");
-    TermList ceros;
+    ListaTerminos ceros;
     s->ParseTermText(ceros, "012, 0,12", 1, 0);
     EXPECT_EQ(s->FormatTermText(ceros.get(), 1, 1), "0,12");
-    TermList blancos;
+    ListaTerminos blancos;
     s->ParseTermText(blancos, " 1 5 ,", 1, 0);
     EXPECT_EQ(s->FormatTermText(blancos.get(), 1, 1), "15");
 }
 
 TEST(TermTexts, NumbersOutsideTheTermsNeverEnterAList) {
     auto s = NuevoSistema(2, 1);
-    TermList list;
+    ListaTerminos list;
     // 2^32 + 1 would wrap to 1 in 32-bit arithmetic.
     s->ParseTermText(list, "4,4294967297,99999999999999,3,,", 1, 0);
     EXPECT_EQ(s->FormatTermText(list.get(), 1, 1), "3");
@@ -59,7 +59,7 @@ TEST(TermLists, ATermBothRequiredAndDontCareEndsAsDontCare) {
 
 TEST(TermLists, CubeOrderIsZeroDashOneFromTheFirstVariable) {
     auto s = NuevoSistema(2, 1);
-    TermList list;
+    ListaTerminos list;
     // 1-, -1, -0, 0- inserted in reverse of their order.
     for (auto [u, c] : {std::pair{2u, 0u}, {1u, 0u}, {0u, 1u}, {0u, 2u}}) {
         s->InsertUnique(std::make_unique<Termino>(u, c, 1, 0), list);
@@ -69,7 +69,7 @@ TEST(TermLists, CubeOrderIsZeroDashOneFromTheFirstVariable) {
 
 TEST(TermLists, InsertUniqueKeepsTheFirstMasks) {
     auto s = NuevoSistema(2, 2);
-    TermList list;
+    ListaTerminos list;
     s->InsertUnique(std::make_unique<Termino>(1, 2, 1, 0), list);
     s->InsertUnique(std::make_unique<Termino>(1, 2, 3, 2), list);
     ASSERT_NE(list, nullptr);
@@ -87,7 +87,7 @@ TEST(TermLists, ComplementTextListsTheValuesNoNodeHolds) {
 }
 
 TEST(TermLists, LongListsAreFreedWithoutRecursion) {
-    TermList list;
+    ListaTerminos list;
     Termino* last = nullptr;
     for (int k = 0; k < 200000; ++k) {
         auto node = std::make_unique<Termino>(1, 0, 1, 0);

@@ -28,7 +28,7 @@ struct SLlamada {
 class TransferenciaTest : public testing::Test {
 protected:
     // A dialog that only notes its call; `accion` stands for what the user does.
-    CSistema::PortDialog Dialog(std::function<void(CPuerto&)> accion = {}) {
+    CSistema::DialogoPuerto Dialog(std::function<void(CPuerto&)> accion = {}) {
         return [this, accion](CPuerto& puerto, bool c, bool s, UINT t) {
             m_llamada = {m_llamada.nVeces + 1, c, s, t, m_placa.Log().size()};
             if (accion) {

@@ -234,7 +234,7 @@ TEST_P(AlturaSalidaTest, GateHeightFollowsTheRowCount) {
     AndOrIndividual(*s);
     const char* cubos[] = {"11-", "-01", "0-0", "1-1", "01-", "-10", "00-", "-11"};
     for (int r = filas - 1; r >= 0; --r) {
-        TermList nodo = Lista({{cubos[r]}});
+        ListaTerminos nodo = Lista({{cubos[r]}});
         nodo->sig = std::move(s->m_pCubiertaSop[0]);
         s->m_pCubiertaSop[0] = std::move(nodo);
     }
@@ -493,7 +493,7 @@ TEST_P(PocosTerminosTest, GatesAndLabelsKeepApart) {
     auto s = ConListas(3, 6);
     AndOrSimultaneo(*s);
     const char* cubos[] = {"11-", "0-1", "-00", "1-0", "01-", "-11"};
-    TermList* ultimo = &s->m_pCubiertaSop[0];
+    ListaTerminos* ultimo = &s->m_pCubiertaSop[0];
     for (int t = 0; t < k; ++t) {
         *ultimo = Lista({{cubos[t]}});
         ultimo = &(*ultimo)->sig;

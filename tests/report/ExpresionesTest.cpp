@@ -14,8 +14,8 @@ struct Lado {
     bool CSistema::*verExpresion;
     bool CSistema::*verCubiertas;
     NivelesLado CSistema::*nivel;
-    CoverSlots CSistema::*cubiertas;
-    SubCoverSlots CSistema::*subcubiertas;
+    TablaCubiertas CSistema::*cubiertas;
+    TablaSubcubiertas CSistema::*subcubiertas;
     bool pos;
     std::string encabezado;
     std::string encabezadoMinimo;
@@ -71,8 +71,8 @@ protected:
         return s;
     }
 
-    CoverSlots& Cubiertas(CSistema& s) { return s.*GetParam().cubiertas; }
-    SubCoverSlots& Sub(CSistema& s) { return s.*GetParam().subcubiertas; }
+    TablaCubiertas& Cubiertas(CSistema& s) { return s.*GetParam().cubiertas; }
+    TablaSubcubiertas& Sub(CSistema& s) { return s.*GetParam().subcubiertas; }
 
     // The expression of a list of cubes in this side's notation, "1-0" style.
     std::string Expr(const std::vector<std::string>& cubos) const {

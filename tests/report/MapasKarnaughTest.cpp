@@ -66,7 +66,7 @@ std::vector<Bloque> Bloques(const CRecordingDC& dc) {
 std::unique_ptr<CSistema> Mapas(UINT n, UINT m) {
     auto s = SistemaVacio(n, m);
     s->m_bVerMapaK = true;
-    TermList* final = &s->m_pNivelSop[0];
+    ListaTerminos* final = &s->m_pNivelSop[0];
     for (UINT t = 0; t < (1u << n); ++t) {
         final =
             AppendTerm(final, std::make_unique<Termino>(t, ~t & ((1u << n) - 1), (1u << m) - 1, 0));

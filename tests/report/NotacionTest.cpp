@@ -25,7 +25,7 @@ TEST(Notation, ThreeVariableExamples) {
 
 TEST(Notation, OneVariableAndOneCube) {
     auto s = Sistema(1);
-    const TermList a = Lista({{"1"}});
+    const ListaTerminos a = Lista({{"1"}});
     EXPECT_EQ(s->FormatSop(a.get()), "A");
     EXPECT_EQ(s->FormatPos(a.get()), "(a)");
     EXPECT_EQ(s->FormatCubeList(a.get(), ""), "1 ");
@@ -33,7 +33,7 @@ TEST(Notation, OneVariableAndOneCube) {
 
 TEST(Notation, SixVariablesKeepVariableOrderWhateverThePolarity) {
     auto s = Sistema(6);
-    const TermList l = Lista({{"010101"}, {"1-0--1"}});
+    const ListaTerminos l = Lista({{"010101"}, {"1-0--1"}});
     EXPECT_EQ(s->FormatSop(l.get()), "aBcDeF + AcF");
     EXPECT_EQ(s->FormatPos(l.get()), "(A+b+C+d+E+f)(a+C+f)");
     EXPECT_EQ(s->FormatCubeList(l.get(), "x"), "x010101 1-0--1 ");

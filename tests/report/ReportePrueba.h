@@ -38,9 +38,9 @@ struct Cubo {
     UINT prescindibles = 0;
 };
 
-inline TermList Lista(std::initializer_list<Cubo> cubos) {
-    TermList cabeza;
-    TermList* final = &cabeza;
+inline ListaTerminos Lista(std::initializer_list<Cubo> cubos) {
+    ListaTerminos cabeza;
+    ListaTerminos* final = &cabeza;
     for (const Cubo& c : cubos) {
         auto nodo = std::make_unique<Termino>();
         const std::string bits = c.bits;
