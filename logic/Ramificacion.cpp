@@ -1,0 +1,188 @@
+// The branch-and-bound of the cover search: the reduction of a node, the order
+// of its branches, and the search for the least weight or a first cover.
+
+#include "logic/Ramificacion.h"
+
+#include <algorithm>
+
+namespace {
+constexpr UINT kInfinito = CProblemaCubierta::kInfinito;
+}  // namespace
+
+CRamificacion::Nodo CRamificacion::Reduce(Estado& e, UINT limite, bool lleno,
+                                          const Multiplicadores* previos) {
+    CReducciones::Filas filas;
+    Resto& r = e.resto;
+    int lagrange = 0;
+    // Reduce until nothing changes; the cheap bound first, before the dearer
+    // dominance tests.
+    for (;;) {
+        if (!m_reducciones.TakeForced(r, filas) || r.fijo > limite) {
+            return Nodo::Descartado;
+        }
+        if (r.pendientes.None()) {
+            return Nodo::Cubierto;
+        }
+        e.cota = r.fijo + m_reducciones.IndependentBound(r.pendientes, r.permitidos, filas,
+                                                         e.independientes);
+        if (e.cota > limite) {
+            return Nodo::Descartado;
+        }
+        if (m_reducciones.DropTooDear(r.permitidos, e.cota, limite, e.independientes)) {
+            continue;
+        }
+        if (m_reducciones.DropDominated(r.pendientes, r.permitidos, e.depurado)) {
+            continue;
+        }
+        if (lagrange == 2) {
+            break;
+        }
+        if (lagrange++ == 0) {
+            m_lagrange.Start(e.u, previos, e.independientes);
+        }
+        bool cambio = false;
+        const CCotaLagrange::Limite l{
+            limite, lleno, previos == nullptr ? CCotaLagrange::kPasosRaiz : CCotaLagrange::kPasos};
+        if (!m_lagrange.Tighten(r, l, e.u, cambio)) {
+            return Nodo::Descartado;
+        }
+        if (!cambio) {
+            break;
+        }
+    }
+    e.precios = lagrange > 0;
+    return Nodo::Abierto;
+}
+
+UINT CRamificacion::OrderBranch(const Estado& e, Orden& orden) const {
+    // Branch on the pair with the fewest candidates; the candidates the prices
+    // favour most first, so that a cover (and a tight limit) comes early.
+    std::array<double, kMaxCandidatos> atractivo{};
+    if (e.precios) {
+        // The scratch table still holds the last bound's reduced costs.
+        const CCotaLagrange::Tabla& t = m_lagrange.LastTable();
+        for (UINT c = 0; c < t.nColumnas; ++c) {
+            atractivo[t.columna[c]] = m_problema.WithLiterals()
+                                          ? t.reducidoTamano[c] + t.reducidoLiterales[c]
+                                          : t.reducidoTamano[c];
+        }
+    }
+    UINT n = 0;
+    (m_problema.CandidatesOf(e.independientes.primero) & e.resto.permitidos).ForEach([&](UINT j) {
+        orden[n++] = {atractivo[j], j};
+    });
+    std::sort(orden.begin(), orden.begin() + n);
+    return n;
+}
+
+UINT CRamificacion::Solve(const Pares& pendientes, const Candidatos& permitidos,
+                          const Pedido& pedido, Candidatos& elegidos) {
+    Estado e(pendientes, permitidos, pedido.depurado);
+    switch (Reduce(e, pedido.limite, pedido.lleno, pedido.previos)) {
+        case Nodo::Descartado:
+            return kInfinito;
+        case Nodo::Cubierto:
+            elegidos = e.resto.tomados;
+            return e.resto.fijo;
+        case Nodo::Abierto:
+            break;
+    }
+    const Resto& r = e.resto;
+    // Parts that share no candidate are solved apart: their least costs add up.
+    const Pares parte =
+        m_reducciones.Component(r.pendientes, r.permitidos, e.independientes.primero);
+    if (!parte.Equals(r.pendientes)) {
+        return SolveParts(e, parte, pedido, elegidos);
+    }
+    Orden orden;
+    const UINT nOrden = OrderBranch(e, orden);
+    UINT limite = pedido.limite;
+    UINT mejor = kInfinito;
+    Candidatos quedan = r.permitidos;
+    for (UINT k = 0; k < nOrden; ++k) {
+        const UINT j = orden[k].second;
+        quedan.Reset(j);
+        const UINT peso = m_problema.Weight(j);
+        if (r.fijo + peso > limite) {
+            continue;
+        }
+        Pares resto = r.pendientes;
+        resto.Remove(m_problema.Covers(j));
+        Candidatos deResto;
+        const Pedido hijo{limite - r.fijo - peso, pedido.primera, pedido.lleno, &e.u, &e.depurado};
+        const UINT sub = Solve(resto, quedan, hijo, deResto);
+        if (sub == kInfinito) {
+            continue;
+        }
+        mejor = r.fijo + peso + sub;
+        elegidos = r.tomados;
+        elegidos |= deResto;
+        elegidos.Set(j);
+        if (pedido.primera || mejor == e.cota) {
+            break;
+        }
+        limite = mejor - 1;
+    }
+    return mejor;
+}
+
+UINT CRamificacion::SolveParts(const Estado& e, const Pares& parte, const Pedido& pedido,
+                               Candidatos& elegidos) {
+    // Each part within the limit less the bound of those still to come; a loop
+    // rather than recursion, so that many parts do not nest deeply.
+    const Resto& r = e.resto;
+    UINT total = r.fijo;
+    Candidatos todos = r.tomados;
+    Pares quedan = r.pendientes;
+    Pares actual = parte;
+    for (;;) {
+        Pares otras = quedan;
+        otras.Remove(actual);
+        const bool ultima = otras.None();
+        const UINT cotaOtras = ultima ? 0 : m_reducciones.Bound(otras, r.permitidos);
+        if (total + cotaOtras > pedido.limite) {
+            return kInfinito;
+        }
+        Candidatos deParte;
+        // A part may well need fewer candidates than its limit has room for.
+        const Pedido dePartes{pedido.limite - total - cotaOtras, ultima && pedido.primera, false,
+                              &e.u, &e.depurado};
+        const UINT coste = Solve(actual, r.permitidos, dePartes, deParte);
+        if (coste == kInfinito) {
+            return kInfinito;
+        }
+        total += coste;
+        todos |= deParte;
+        if (ultima) {
+            break;
+        }
+        quedan = otras;
+        actual = m_reducciones.Component(quedan, r.permitidos, quedan.First());
+    }
+    elegidos = todos;
+    return total;
+}
+
+UINT CRamificacion::Greedy(const Pares& todos) const {
+    // Each time the candidate that covers the most open pairs for its weight.
+    Pares pendientes = todos;
+    UINT coste = 0;
+    while (!pendientes.None()) {
+        UINT elegido = kInfinito;
+        double mejor = 0;
+        m_problema.All().ForEach([&](UINT j) {
+            const double valor = static_cast<double>((m_problema.Covers(j) & pendientes).Count()) /
+                                 m_problema.Weight(j);
+            if (valor > mejor) {
+                mejor = valor;
+                elegido = j;
+            }
+        });
+        if (elegido == kInfinito) {
+            return kInfinito - 1;
+        }
+        coste += m_problema.Weight(elegido);
+        pendientes.Remove(m_problema.Covers(elegido));
+    }
+    return coste;
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The branch-and-bound of the cover search. A node is reduced (forced
+// candidates, the bound of independent pairs, dominated pairs and candidates,
+// the Lagrangian bound) until nothing changes; then it branches on the pair with
+// the fewest candidates, trying first those the bound's prices favour. Parts
+// that share no candidate are solved apart.
+
+#include <array>
+#include <utility>
+
+#include "logic/CotaLagrange.h"
+#include "logic/ProblemaCubierta.h"
+#include "logic/Reducciones.h"
+
+class CRamificacion {
+public:
+    using Pares = CProblemaCubierta::Pares;
+    using Candidatos = CProblemaCubierta::Candidatos;
+    using Resto = CProblemaCubierta::Resto;
+    using Multiplicadores = CCotaLagrange::Multiplicadores;
+    using Depurado = CReducciones::Depurado;
+    static constexpr UINT kMaxCandidatos = CProblemaCubierta::kMaxCandidatos;
+
+    // A node of the search once reduced: what is still open, what is allowed, what
+    // the reductions took and at what weight, and the bounds' prices.
+    struct Estado {
+        Estado(const Pares& p, const Candidatos& c, const Depurado* previo)
+            : resto{p, c, 0, Candidatos{}}, depurado(previo != nullptr ? *previo : Depurado{}) {}
+        Resto resto;
+        CReducciones::Independientes independientes;
+        Multiplicadores u;
+        UINT cota = 0;
+        bool precios = false;
+        Depurado depurado;
+    };
+    enum class Nodo { Descartado, Cubierto, Abierto };
+    using Orden = std::array<std::pair<double, UINT>, kMaxCandidatos>;
+    // What a search looks for: the least weight up to `limite` or, with
+    // `primera`, the weight of the first cover found within it. `lleno`: no
+    // cover has fewer candidates than the limit has room for. `previos`: prices
+    // to start the bounds from; `depurado`: the dominance tests' last passes.
+    struct Pedido {
+        UINT limite = 0;
+        bool primera = false;
+        bool lleno = false;
+        const Multiplicadores* previos = nullptr;
+        const Depurado* depurado = nullptr;
+    };
+
+    explicit CRamificacion(const CProblemaCubierta& problema)
+        : m_problema(problema), m_reducciones(problema), m_lagrange(problema) {}
+
+    // Forced candidates, bounds and dominance until nothing changes: the node is
+    // out of the limit, covered, or open for branching.
+    Nodo Reduce(Estado& e, UINT limite, bool lleno, const Multiplicadores* previos);
+    // The candidates of the pair to branch on, in the order to try them.
+    UINT OrderBranch(const Estado& e, Orden& orden) const;
+    // The least weight of covering `pendientes` with `permitidos` as asked, or
+    // infinity; the candidates of that cover go to `elegidos`.
+    UINT Solve(const Pares& pendientes, const Candidatos& permitidos, const Pedido& pedido,
+               Candidatos& elegidos);
+    // The weight of a cover taken greedily: a first limit.
+    UINT Greedy(const Pares& todos) const;
+
+    const CReducciones& Reductions() const { return m_reducciones; }
+    CCotaLagrange& Lagrange() { return m_lagrange; }
+
+private:
+    // One part after another, each within the limit less the bound of the rest.
+    UINT SolveParts(const Estado& e, const Pares& parte, const Pedido& pedido,
+                    Candidatos& elegidos);
+
+    const CProblemaCubierta& m_problema;
+    CReducciones m_reducciones;
+    CCotaLagrange m_lagrange;
+};
