@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
     std::printf(
         "system %zu of %zu (%s, seed %u): %u maps, up to %u implicants in one, "
         "covers SOP %u POS %u, report %d pixels high, %zu drawing calls\n\n",
-        peor, casos.size(), casos[peor].tipo.c_str(), semilla, masMapas.bloques,
+        peor, casos.size(), casos[peor].familia.c_str(), semilla, masMapas.bloques,
         masMapas.maxImplicantes, sistema->m_nCubiertasSop, sistema->m_nCubiertasPos, alto,
         medida.Calls().size());
     std::printf("%-44s %9s %9s %9s\n", "ms", "median", "min", "max");

@@ -89,16 +89,31 @@ Comparacion CompararBusquedas(const CSistema& s) {
     }
     Comparacion c;
     const bool todas = s.m_bTodasSoluciones;
-    for (const Problema& p : problemas) {
+    // The two searches run in turn, each first on every other problem, so that
+    // neither gains from the caches the other warmed.
+    for (std::size_t k = 0; k < problemas.size(); ++k) {
+        const Problema& p = problemas[k];
         std::vector<std::vector<UINT>> nuevas;
         std::vector<std::vector<UINT>> anteriores;
-        c.ms += Cronometrar([&] {
-            nuevas = CBuscadorCubiertas::Buscar(p.nPares, p.cubre, p.literales, todas, p.maximo);
-        });
-        c.msAnterior += Cronometrar([&] {
-            anteriores = CBuscadorCubiertasAnterior::Buscar(p.nPares, p.cubreAnterior, p.literales,
-                                                            todas, p.maximo);
-        });
+        const auto nueva = [&] {
+            c.ms += Cronometrar([&] {
+                nuevas =
+                    CBuscadorCubiertas::Buscar(p.nPares, p.cubre, p.literales, todas, p.maximo);
+            });
+        };
+        const auto anterior = [&] {
+            c.msAnterior += Cronometrar([&] {
+                anteriores = CBuscadorCubiertasAnterior::Buscar(p.nPares, p.cubreAnterior,
+                                                                p.literales, todas, p.maximo);
+            });
+        };
+        if (k % 2 == 0) {
+            nueva();
+            anterior();
+        } else {
+            anterior();
+            nueva();
+        }
         c.iguales = c.iguales && nuevas == anteriores;
     }
     return c;

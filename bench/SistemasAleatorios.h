@@ -1,7 +1,7 @@
 #pragma once
-// The seeded random systems of 6 variables and 6 functions that the cover
-// benchmark times, built the same way from the same seed, so that the report
-// benchmark can draw the worst of them.
+// The seeded random systems of 6 variables and 6 functions that the benchmarks
+// time, one generator for both, so that the report benchmark draws the worst
+// of the very systems the cover benchmark measured.
 
 #include <bit>
 #include <random>
@@ -17,19 +17,25 @@ constexpr UINT kFunciones = 6;
 constexpr UINT kTerminos = 1u << kVariables;
 
 struct Caso {
-    std::string tipo;
+    std::string familia;
     CeldasTabla celdas{};
+    UINT funciones = kFunciones;
+    UINT variables = kVariables;
 };
 
+inline double Uniforme(std::mt19937& azar, double desde, double hasta) {
+    return std::uniform_real_distribution<double>(desde, hasta)(azar);
+}
+
 inline char Celda(std::mt19937& azar, double unos, double prescindibles) {
-    const double u = std::uniform_real_distribution<double>(0.0, 1.0)(azar);
+    const double u = Uniforme(azar, 0.0, 1.0);
     return u < unos ? '1' : u < unos + prescindibles ? 'X' : '0';
 }
 
-inline Caso Aleatorio(std::mt19937& azar) {
-    Caso caso{"aleatorio", {}};
-    const double unos = std::uniform_real_distribution<double>(0.2, 0.4)(azar);
-    const double prescindibles = std::uniform_real_distribution<double>(0.1, 0.6)(azar);
+// Every cell drawn alike: 1 with the share `unos`, X with `prescindibles`.
+inline Caso ConDensidades(std::mt19937& azar, const char* familia, double unos,
+                          double prescindibles) {
+    Caso caso{familia, {}};
     for (UINT f = 0; f < kFunciones; ++f) {
         for (UINT t = 0; t < kTerminos; ++t) {
             caso.celdas[f][t] = Celda(azar, unos, prescindibles);
@@ -38,17 +44,31 @@ inline Caso Aleatorio(std::mt19937& azar) {
     return caso;
 }
 
+inline Caso Aleatorio(std::mt19937& azar) {
+    const double unos = Uniforme(azar, 0.2, 0.4);
+    const double prescindibles = Uniforme(azar, 0.1, 0.6);
+    return ConDensidades(azar, "random", unos, prescindibles);
+}
+
+// Few ones and few don't-cares: the side of the zeros then has many primes and
+// large covers, the hardest problems of the search.
+inline Caso Disperso(std::mt19937& azar) {
+    const double unos = Uniforme(azar, 0.15, 0.35);
+    const double prescindibles = Uniforme(azar, 0.0, 0.1);
+    return ConDensidades(azar, "sparse", unos, prescindibles);
+}
+
 // Each function the parity of a random set of variables, a few cells turned into
 // don't-cares or flipped.
 inline Caso Paridad(std::mt19937& azar) {
-    Caso caso{"paridad", {}};
-    const double prescindibles = std::uniform_real_distribution<double>(0.0, 0.3)(azar);
+    Caso caso{"parity", {}};
+    const double prescindibles = Uniforme(azar, 0.0, 0.3);
     for (UINT f = 0; f < kFunciones; ++f) {
         const UINT variables = std::uniform_int_distribution<UINT>(3, kTerminos - 1)(azar);
         const bool invertida = azar() & 1;
         for (UINT t = 0; t < kTerminos; ++t) {
             bool valor = ((std::popcount(t & variables) & 1) != 0) != invertida;
-            const double u = std::uniform_real_distribution<double>(0.0, 1.0)(azar);
+            const double u = Uniforme(azar, 0.0, 1.0);
             if (u < 0.05) {
                 valor = !valor;
             }
@@ -60,13 +80,13 @@ inline Caso Paridad(std::mt19937& azar) {
 
 // Each function nearly always 1 or nearly always 0, with some don't-cares.
 inline Caso CasiConstante(std::mt19937& azar) {
-    Caso caso{"casi constante", {}};
+    Caso caso{"near-constant", {}};
     for (UINT f = 0; f < kFunciones; ++f) {
         const bool uno = azar() & 1;
-        const double otros = std::uniform_real_distribution<double>(0.02, 0.15)(azar);
-        const double prescindibles = std::uniform_real_distribution<double>(0.0, 0.4)(azar);
+        const double otros = Uniforme(azar, 0.02, 0.15);
+        const double prescindibles = Uniforme(azar, 0.0, 0.4);
         for (UINT t = 0; t < kTerminos; ++t) {
-            const double u = std::uniform_real_distribution<double>(0.0, 1.0)(azar);
+            const double u = Uniforme(azar, 0.0, 1.0);
             const char contrario = uno ? '0' : '1';
             caso.celdas[f][t] = u < otros                   ? contrario
                                 : u < otros + prescindibles ? 'X'
@@ -76,9 +96,10 @@ inline Caso CasiConstante(std::mt19937& azar) {
     return caso;
 }
 
-// The cover benchmark's set: the random systems, then the parity and nearly
-// constant ones in turn.
-inline std::vector<Caso> Casos(std::size_t aleatorios, unsigned semilla) {
+// The cover benchmark's set: the random systems, the parity and nearly constant
+// ones in turn, then the sparse ones.
+inline std::vector<Caso> Casos(std::size_t aleatorios, unsigned semilla,
+                               std::size_t dispersos = 0) {
     std::mt19937 azar(semilla);
     std::vector<Caso> casos;
     for (std::size_t k = 0; k < aleatorios; ++k) {
@@ -87,6 +108,9 @@ inline std::vector<Caso> Casos(std::size_t aleatorios, unsigned semilla) {
     for (std::size_t k = 0; k < aleatorios / 8; ++k) {
         casos.push_back(Paridad(azar));
         casos.push_back(CasiConstante(azar));
+    }
+    for (std::size_t k = 0; k < dispersos; ++k) {
+        casos.push_back(Disperso(azar));
     }
     return casos;
 }

@@ -17,6 +17,8 @@ constexpr double kHolgura = 1e-6;
 // Long first steps, halved after a run without gain, reach a tight bound in far
 // fewer nodes than short ones do.
 constexpr double kPasoInicial = 2.0;
+// The share of the last direction kept in the next one.
+constexpr float kDesvio = 0.7f;
 // The bound of the literals is cut to a quarter of its steps once, over at least
 // a hundred nodes, it has closed fewer than one in twenty.
 constexpr long kMuestraLiterales = 100;
@@ -109,7 +111,7 @@ double CCotaLagrange::Ascend(std::array<double, kMaxPares>& u, bool literales,
     const double objetivo = descenso.objetivo;
     // The steps in single precision, over the blocks; the bound returned is that
     // of the best prices, summed again exactly.
-    std::array<float, kMaxPares + 1> precio;
+    std::array<float, kMaxPares + 9> precio;
     for (UINT r = 0; r < n; ++r) {
         precio[r] = static_cast<float>(u[t.par[r]]);
     }
@@ -117,12 +119,17 @@ double CCotaLagrange::Ascend(std::array<double, kMaxPares>& u, bool literales,
     std::array<float, kMaxPares> mejorPrecio;
     std::copy_n(precio.begin(), n, mejorPrecio.begin());
     double mejor = std::numeric_limits<double>::lowest();
+    // The rows in runs of eight, the last one padded with rows that stay at zero.
+    const UINT n8 = (n + 7) / 8 * 8;
+    std::fill(precio.begin() + n, precio.begin() + n8 + 1, 0.0f);
+    std::array<float, kMaxPares + 8> direccion{};
     double paso = kPasoInicial;
     int sinMejora = 0;
     for (int k = 0; k <= descenso.pasos; ++k) {
         // The subgradient: 1 less the number of taken candidates of each pair.
-        std::array<int, kMaxPares> gradiente;
+        std::array<int, kMaxPares + 8> gradiente;
         std::fill_n(gradiente.begin(), n, 1);
+        std::fill(gradiente.begin() + n, gradiente.begin() + n8, 0);
         const double valor = FastValue(precio.data(), literales, gradiente.data());
         if (valor > mejor + kHolgura) {
             mejor = valor;
@@ -136,16 +143,30 @@ double CCotaLagrange::Ascend(std::array<double, kMaxPares>& u, bool literales,
         if (RoundUp(mejor) >= objetivo || k == descenso.pasos || paso < descenso.pasoMinimo) {
             break;
         }
-        int norma = 0;
-        for (UINT r = 0; r < n; ++r) {
-            norma += gradiente[r] * gradiente[r];
+        // The step follows the subgradient deflected towards the last direction,
+        // a price at zero that would fall left out: plain subgradient steps zigzag
+        // and take several times as many steps to the same bound.
+        // Eight partial sums: a single one would wait on each addition in turn.
+        const float desvio = k > 0 ? kDesvio : 0.0f;
+        std::array<float, 8> parcial{};
+        for (UINT r = 0; r < n8; r += 8) {
+            for (UINT l = 0; l < 8; ++l) {
+                const float g = precio[r + l] <= 0.0f && gradiente[r + l] < 0
+                                    ? 0.0f
+                                    : static_cast<float>(gradiente[r + l]);
+                const float d = g + desvio * direccion[r + l];
+                direccion[r + l] = d;
+                parcial[l] += d * d;
+            }
         }
+        const float norma = ((parcial[0] + parcial[1]) + (parcial[2] + parcial[3])) +
+                            ((parcial[4] + parcial[5]) + (parcial[6] + parcial[7]));
         if (norma == 0) {
             break;
         }
         const float salto = static_cast<float>(paso * (objetivo - valor) / norma);
-        for (UINT r = 0; r < n; ++r) {
-            precio[r] = std::max(0.0f, precio[r] + salto * static_cast<float>(gradiente[r]));
+        for (UINT r = 0; r < n8; ++r) {
+            precio[r] = std::max(0.0f, precio[r] + salto * direccion[r]);
         }
     }
     std::array<double, kMaxPares> exacto;
@@ -175,7 +196,7 @@ float CCotaLagrange::FastValue(const float* u, bool literales, int* gradiente) c
     const std::uint16_t* bloques = t.bloques.data();
     std::array<std::uint16_t, kMaxCandidatos + 8> tomadas;
     UINT nTomadas = 0;
-    float ganancia = 0;
+    std::array<float, 8> ganancia{};
     for (UINT b = 0; b < t.nBloques; ++b) {
         float a[8];
         for (UINT l = 0; l < 8; ++l) {
@@ -188,7 +209,7 @@ float CCotaLagrange::FastValue(const float* u, bool literales, int* gradiente) c
         }
         // The taken ones listed without a branch per column.
         for (UINT l = 0; l < 8; ++l) {
-            ganancia += std::min(a[l], 0.0f);
+            ganancia[l] += std::min(a[l], 0.0f);
             tomadas[nTomadas] = static_cast<std::uint16_t>(b * 8 + l);
             nTomadas += a[l] < 0 ? 1u : 0u;
         }
@@ -202,7 +223,8 @@ float CCotaLagrange::FastValue(const float* u, bool literales, int* gradiente) c
             --gradiente[filas[f]];
         }
     }
-    return valor + ganancia;
+    return valor + ((ganancia[0] + ganancia[1]) + (ganancia[2] + ganancia[3])) +
+           ((ganancia[4] + ganancia[5]) + (ganancia[6] + ganancia[7]));
 }
 
 double CCotaLagrange::Value(const std::array<double, kMaxPares>& u, bool literales,

@@ -13,9 +13,11 @@ CRamificacion::Nodo CRamificacion::Reduce(Estado& e, UINT limite, bool lleno,
                                           const Multiplicadores* previos) {
     CReducciones::Filas filas;
     Resto& r = e.resto;
-    int lagrange = 0;
+    bool lagrange = false;
     // Reduce until nothing changes; the cheap bound first, before the dearer
-    // dominance tests.
+    // dominance tests. The Lagrangian bound once: what it settles is followed up
+    // by the cheap reductions, but a second descent costs more than the nodes it
+    // saves.
     for (;;) {
         if (!m_reducciones.TakeForced(r, filas) || r.fijo > limite) {
             return Nodo::Descartado;
@@ -34,12 +36,11 @@ CRamificacion::Nodo CRamificacion::Reduce(Estado& e, UINT limite, bool lleno,
         if (m_reducciones.DropDominated(r.pendientes, r.permitidos, e.depurado)) {
             continue;
         }
-        if (lagrange == 2) {
+        if (lagrange) {
             break;
         }
-        if (lagrange++ == 0) {
-            m_lagrange.Start(e.u, previos, e.independientes);
-        }
+        lagrange = true;
+        m_lagrange.Start(e.u, previos, e.independientes);
         bool cambio = false;
         const CCotaLagrange::Limite l{
             limite, lleno, previos == nullptr ? CCotaLagrange::kPasosRaiz : CCotaLagrange::kPasos};
@@ -50,7 +51,7 @@ CRamificacion::Nodo CRamificacion::Reduce(Estado& e, UINT limite, bool lleno,
             break;
         }
     }
-    e.precios = lagrange > 0;
+    e.precios = lagrange;
     return Nodo::Abierto;
 }
 

@@ -22,7 +22,10 @@ std::vector<std::vector<UINT>> CRecorrido::Walk(const Pares& todos, UINT optimo,
     PreparePrices(todos, optimo);
     m_maxCubiertas = maxCubiertas;
     m_seleccion.reserve(m_problema.CandidateCount());
-    Enumerate(0, {todos, optimo}, Fijados{}, testigo);
+    const Hueco hueco{todos, optimo};
+    Candidatos primero = testigo;
+    Improve(hueco, 0, primero);
+    Enumerate(0, hueco, Fijados{}, primero);
     return std::move(m_cubiertas);
 }
 
@@ -134,6 +137,7 @@ UINT CRecorrido::First(UINT inicio, const Hueco& hueco, const Fijados& fijados,
         if (!CompletableWith(hueco, inicio, antes, otro)) {
             return conocido;
         }
+        Improve(hueco, inicio, otro);
         testigo = otro;
         conocido = testigo.First();
     }
@@ -177,6 +181,43 @@ bool CRecorrido::CompletableWith(const Hueco& hueco, UINT inicio, const Candidat
                                 testigo) != kInfinito;
 }
 
+void CRecorrido::Improve(const Hueco& hueco, UINT desde, Candidatos& testigo) const {
+    for (bool cambio = true; cambio;) {
+        cambio = false;
+        testigo.ForEachWhile([&](UINT w) {
+            Pares propios = hueco.pendientes;
+            testigo.ForEach([&](UINT j) {
+                if (j != w) {
+                    propios.Remove(m_problema.Covers(j));
+                }
+            });
+            if (propios.None()) {
+                return true;
+            }
+            UINT mejor = w;
+            m_problema.CandidatesOf(propios.First()).ForEachWhile([&](UINT j) {
+                if (j >= w) {
+                    return false;
+                }
+                if (j >= desde && !testigo.Test(j) &&
+                    m_problema.Weight(j) == m_problema.Weight(w) &&
+                    propios.SubsetOf(m_problema.Covers(j))) {
+                    mejor = j;
+                    return false;
+                }
+                return true;
+            });
+            if (mejor == w) {
+                return true;
+            }
+            testigo.Reset(w);
+            testigo.Set(mejor);
+            cambio = true;
+            return false;
+        });
+    }
+}
+
 bool CRecorrido::Completable(const Hueco& hueco, UINT tras, Candidatos& testigo) {
     // Different beginnings often leave the same pairs open at the same point.
     const Clave clave{hueco.pendientes, tras, hueco.resto};
@@ -190,6 +231,9 @@ bool CRecorrido::Completable(const Hueco& hueco, UINT tras, Candidatos& testigo)
         m_ramificacion.Solve(hueco.pendientes, despues,
                              {hueco.resto, true, true, &m_multiplicadores, nullptr},
                              testigo) != kInfinito;
+    if (completable) {
+        Improve(hueco, tras + 1, testigo);
+    }
     m_memoria.emplace(clave, Completado{completable, testigo});
     return completable;
 }
