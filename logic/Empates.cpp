@@ -9,8 +9,9 @@ namespace {
 // Ties kept before the search for them gives way to the walk: beyond this many
 // covers of the least weight, the walk reaches its first ones sooner.
 constexpr std::size_t kMaxEmpates = 2000;
-// The nodes of each short search for a cheaper cover before the ties.
-constexpr long kNodosMejora = 200;
+// Swaps of two members pay where a cover has many: on problems of more than
+// one function's pairs.
+constexpr UINT kParesCambioDoble = 64;
 }  // namespace
 
 std::optional<std::vector<std::vector<UINT>>> CEmpates::Find(const Pares& todos, Candidatos testigo,
@@ -19,14 +20,6 @@ std::optional<std::vector<std::vector<UINT>>> CEmpates::Find(const Pares& todos,
     // they are in enumeration order, since all have the same size.
     Cheapen(todos, testigo);
     m_mejor = m_problema.WeightOf(testigo);
-    // The search for the ties goes faster the nearer its limit is to the least
-    // weight: short searches for cheaper covers first.
-    for (Candidatos otra;
-         m_ramificacion.SolveWithin(todos, m_problema.All(), {m_mejor - 1, true, true},
-                                    kNodosMejora, otra) != CProblemaCubierta::kInfinito;) {
-        Cheapen(todos, otra);
-        m_mejor = m_problema.WeightOf(otra);
-    }
     if (!Collect({todos, m_problema.All(), 0, Candidatos{}}, nullptr) || !CloseTies(todos)) {
         return std::nullopt;
     }
@@ -178,7 +171,7 @@ void CEmpates::Cheapen(const Pares& todos, Candidatos& cubierta) const {
                 cambio = true;
             }
         }
-        if (!cambio) {
+        if (!cambio && todos.Count() > kParesCambioDoble) {
             cambio = SwapPair(todos, cubierta);
         }
     }

@@ -109,12 +109,6 @@ UINT CRamificacion::PairToBranch(const Estado& e,
 
 UINT CRamificacion::Solve(const Pares& pendientes, const Candidatos& permitidos,
                           const Pedido& pedido, Candidatos& elegidos) {
-    if (m_restantes == 0) {
-        return kInfinito;
-    }
-    if (m_restantes > 0) {
-        --m_restantes;
-    }
     Estado e(pendientes, permitidos, pedido.depurado);
     switch (Reduce(e, pedido.limite, pedido.lleno, pedido.previos)) {
         case Nodo::Descartado:
@@ -162,14 +156,6 @@ UINT CRamificacion::Solve(const Pares& pendientes, const Candidatos& permitidos,
         limite = mejor - 1;
     }
     return mejor;
-}
-
-UINT CRamificacion::SolveWithin(const Pares& pendientes, const Candidatos& permitidos,
-                                const Pedido& pedido, long nodos, Candidatos& elegidos) {
-    m_restantes = nodos;
-    const UINT peso = Solve(pendientes, permitidos, pedido, elegidos);
-    m_restantes = -1;
-    return peso;
 }
 
 UINT CRamificacion::SolveParts(const Estado& e, const Pares& parte, const Pedido& pedido,

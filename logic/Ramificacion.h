@@ -59,10 +59,6 @@ public:
     // infinity; the candidates of that cover go to `elegidos`.
     UINT Solve(const Pares& pendientes, const Candidatos& permitidos, const Pedido& pedido,
                Candidatos& elegidos);
-    // The same search cut short after `nodos` nodes: a quick look for a cover,
-    // which finds none past them.
-    UINT SolveWithin(const Pares& pendientes, const Candidatos& permitidos, const Pedido& pedido,
-                     long nodos, Candidatos& elegidos);
     // The weight of a cover taken greedily: a first limit.
     UINT Greedy(const Pares& todos) const;
 
@@ -79,5 +75,4 @@ private:
     const CProblemaCubierta& m_problema;
     CReducciones m_reducciones;
     CCotaLagrange m_lagrange;
-    long m_restantes = -1;  // the nodes a search cut short has left; -1: no cut
 };
