@@ -39,10 +39,11 @@ std::vector<std::vector<UINT>> CBuscadorCubiertas::Find(const Pares& pares, UINT
     Pares todos = pares;
     m_ramificacion.Reductions().DropDominatedPairs(todos, m_problema.All());
     const bool todasSoluciones = m_problema.WithLiterals();
+    Candidatos testigo;
     if (todasSoluciones) {
         // The least number of candidates first, then every cover of the least
-        // weight, unless there are too many of them.
-        Candidatos testigo;
+        // weight, unless there are too many of them; the walk then starts from
+        // the least number already known.
         if (LeastSize(todos, testigo) == kInfinito) {
             return {};
         }
@@ -51,7 +52,6 @@ std::vector<std::vector<UINT>> CBuscadorCubiertas::Find(const Pares& pares, UINT
             return std::move(*cubiertas);
         }
     }
-    Candidatos testigo;
     const UINT optimo = Optimum(todos, testigo);
     if (optimo == kInfinito) {
         return {};
@@ -68,15 +68,13 @@ UINT CBuscadorCubiertas::LeastSize(const Pares& todos, Candidatos& testigo) cons
 }
 
 UINT CBuscadorCubiertas::Optimum(const Pares& todos, Candidatos& testigo) {
-    UINT limite = m_ramificacion.Greedy(todos);
-    if (m_problema.WithLiterals()) {
-        // The least number of candidates first: with it known, every bound of the
-        // search with literals starts from the right count.
-        if (LeastSize(todos, testigo) == kInfinito) {
-            return kInfinito;
-        }
-        limite = m_problema.WeightOf(testigo);
+    if (!m_problema.WithLiterals()) {
+        return m_ramificacion.Solve(todos, m_problema.All(),
+                                    {m_ramificacion.Greedy(todos), false, true}, testigo);
     }
-    // No cover has fewer candidates than the one just found.
-    return m_ramificacion.Solve(todos, m_problema.All(), {limite, false, true}, testigo);
+    // With literals `testigo` is a cover of the least number of candidates: every
+    // bound of the search starts from the right count, and no cover has fewer
+    // candidates than the limit has room for.
+    return m_ramificacion.Solve(todos, m_problema.All(),
+                                {m_problema.WeightOf(testigo), false, true}, testigo);
 }

@@ -59,7 +59,8 @@ private:
     std::vector<std::vector<UINT>> Find(const Pares& todos, UINT maxCubiertas);
     // The least number of candidates of a cover, and such a cover.
     UINT LeastSize(const Pares& todos, Candidatos& testigo) const;
-    // The least weight of a cover, and such a cover.
+    // The least weight of a cover, and such a cover; with literals `testigo`
+    // comes in as a cover of the least number of candidates.
     UINT Optimum(const Pares& todos, Candidatos& testigo);
 
     CProblemaCubierta m_problema;

@@ -127,9 +127,11 @@ double CCotaLagrange::Ascend(std::array<double, kMaxPares>& u, bool literales,
     int sinMejora = 0;
     for (int k = 0; k <= descenso.pasos; ++k) {
         // The subgradient: 1 less the number of taken candidates of each pair.
-        std::array<int, kMaxPares + 8> gradiente;
-        std::fill_n(gradiente.begin(), n, 1);
-        std::fill(gradiente.begin() + n, gradiente.begin() + n8, 0);
+        // Counts in single precision, as the step takes them: whole numbers this
+        // small are exact, and the loops below vectorise without conversions.
+        std::array<float, kMaxPares + 8> gradiente;
+        std::fill_n(gradiente.begin(), n, 1.0f);
+        std::fill(gradiente.begin() + n, gradiente.begin() + n8, 0.0f);
         const double valor = FastValue(precio.data(), literales, gradiente.data());
         if (valor > mejor + kHolgura) {
             mejor = valor;
@@ -151,9 +153,8 @@ double CCotaLagrange::Ascend(std::array<double, kMaxPares>& u, bool literales,
         std::array<float, 8> parcial{};
         for (UINT r = 0; r < n8; r += 8) {
             for (UINT l = 0; l < 8; ++l) {
-                const float g = precio[r + l] <= 0.0f && gradiente[r + l] < 0
-                                    ? 0.0f
-                                    : static_cast<float>(gradiente[r + l]);
+                const float g =
+                    precio[r + l] <= 0.0f && gradiente[r + l] < 0.0f ? 0.0f : gradiente[r + l];
                 const float d = g + desvio * direccion[r + l];
                 direccion[r + l] = d;
                 parcial[l] += d * d;
@@ -177,7 +178,7 @@ double CCotaLagrange::Ascend(std::array<double, kMaxPares>& u, bool literales,
     return Value(exacto, literales, reducido);
 }
 
-float CCotaLagrange::FastValue(const float* u, bool literales, int* gradiente) const {
+float CCotaLagrange::FastValue(const float* u, bool literales, float* gradiente) const {
     const Tabla& t = m_tabla;
     // Four partial sums and eight columns at a time: a single sum would wait on
     // each addition in turn.
@@ -220,7 +221,7 @@ float CCotaLagrange::FastValue(const float* u, bool literales, int* gradiente) c
         // The end read once: the counts written may alias it.
         const UINT fin = t.inicio[c + 1];
         for (UINT f = t.inicio[c]; f < fin; ++f) {
-            --gradiente[filas[f]];
+            gradiente[filas[f]] -= 1.0f;
         }
     }
     return valor + ((ganancia[0] + ganancia[1]) + (ganancia[2] + ganancia[3])) +

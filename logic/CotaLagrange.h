@@ -98,7 +98,7 @@ private:
                  std::array<double, kMaxCandidatos>& reducido) const;
     // The same bound in single precision, for the steps only; takes from each
     // row's count in `gradiente` the candidates the bound takes.
-    float FastValue(const float* u, bool literales, int* gradiente) const;
+    float FastValue(const float* u, bool literales, float* gradiente) const;
 
     const CProblemaCubierta& m_problema;
     Tabla m_tabla;

@@ -9,6 +9,9 @@ namespace {
 // Ties kept before the search for them gives way to the walk: beyond this many
 // covers of the least weight, the walk reaches its first ones sooner.
 constexpr std::size_t kMaxEmpates = 2000;
+// Swaps of two members pay where a cover has many: on problems of more than
+// one function's pairs.
+constexpr UINT kParesCambioDoble = 64;
 }  // namespace
 
 std::optional<std::vector<std::vector<UINT>>> CEmpates::Find(const Pares& todos, Candidatos testigo,
@@ -168,7 +171,77 @@ void CEmpates::Cheapen(const Pares& todos, Candidatos& cubierta) const {
                 cambio = true;
             }
         }
+        if (!cambio && todos.Count() > kParesCambioDoble) {
+            cambio = SwapPair(todos, cubierta);
+        }
     }
+}
+
+bool CEmpates::SwapPair(const Pares& todos, Candidatos& cubierta) const {
+    // The pairs covered once and twice by the members: what two members alone
+    // cover is theirs once, and twice where both cover it.
+    Pares una;
+    Pares dos;
+    Pares tres;
+    std::vector<UINT> miembros;
+    cubierta.ForEach([&](UINT j) {
+        miembros.push_back(j);
+        const Pares& c = m_problema.Covers(j);
+        tres |= dos & c;
+        dos |= una & c;
+        una |= c;
+    });
+    Pares soloUna = una;
+    soloUna.Remove(dos);
+    Pares soloDos = dos;
+    soloDos.Remove(tres);
+    soloUna &= todos;
+    soloDos &= todos;
+    for (std::size_t x = 0; x < miembros.size(); ++x) {
+        for (std::size_t y = x + 1; y < miembros.size(); ++y) {
+            const UINT a = miembros[x];
+            const UINT b = miembros[y];
+            Pares propios = m_problema.Covers(a);
+            propios |= m_problema.Covers(b);
+            propios &= soloUna;
+            Pares comunes = m_problema.Covers(a) & m_problema.Covers(b);
+            comunes &= soloDos;
+            propios |= comunes;
+            if (propios.None()) {
+                continue;
+            }
+            const UINT antes = m_problema.Weight(a) + m_problema.Weight(b);
+            bool hecho = false;
+            m_problema.CandidatesOf(propios.First()).ForEachWhile([&](UINT c) {
+                if (cubierta.Test(c) || m_problema.Weight(c) >= antes) {
+                    return true;
+                }
+                Pares resto = propios;
+                resto.Remove(m_problema.Covers(c));
+                if (resto.None()) {
+                    return true;
+                }
+                m_problema.CandidatesOf(resto.First()).ForEachWhile([&](UINT d) {
+                    if (d == c || cubierta.Test(d) ||
+                        m_problema.Weight(c) + m_problema.Weight(d) >= antes ||
+                        !resto.SubsetOf(m_problema.Covers(d))) {
+                        return true;
+                    }
+                    cubierta.Reset(a);
+                    cubierta.Reset(b);
+                    cubierta.Set(c);
+                    cubierta.Set(d);
+                    hecho = true;
+                    return false;
+                });
+                return !hecho;
+            });
+            if (hecho) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool CEmpates::Note(const Candidatos& cubierta, UINT peso) {

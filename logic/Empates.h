@@ -39,9 +39,12 @@ private:
     // `padre`: the node above, whose prices and dominance passes carry over.
     bool Collect(const Rama& rama, const CRamificacion::Estado* padre);
     bool Note(const Candidatos& cubierta, UINT peso);
-    // Makes a cover cheaper by single swaps, so that the search for the ties
-    // starts from a tighter limit.
+    // Makes a cover cheaper by swaps of one member, and on large problems of two,
+    // so that the search for the ties starts from a tighter limit.
     void Cheapen(const Pares& todos, Candidatos& cubierta) const;
+    // Two members for two candidates of less weight between them; false when
+    // no such swap is left.
+    bool SwapPair(const Pares& todos, Candidatos& cubierta) const;
     // Adds the covers of the same weight that differ from one kept by a
     // candidate; false once there are too many.
     bool CloseTies(const Pares& todos);

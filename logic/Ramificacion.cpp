@@ -56,9 +56,10 @@ CRamificacion::Nodo CRamificacion::Reduce(Estado& e, UINT limite, bool lleno,
 }
 
 UINT CRamificacion::OrderBranch(const Estado& e, Orden& orden) const {
-    // Branch on the pair with the fewest candidates; the candidates the prices
+    // Branch on a pair with the fewest candidates; the candidates the prices
     // favour most first, so that a cover (and a tight limit) comes early.
     std::array<double, kMaxCandidatos> atractivo{};
+    UINT par = e.independientes.primero;
     if (e.precios) {
         // The scratch table still holds the last bound's reduced costs.
         const CCotaLagrange::Tabla& t = m_lagrange.LastTable();
@@ -67,13 +68,43 @@ UINT CRamificacion::OrderBranch(const Estado& e, Orden& orden) const {
                                           ? t.reducidoTamano[c] + t.reducidoLiterales[c]
                                           : t.reducidoTamano[c];
         }
+        par = PairToBranch(e, atractivo);
     }
     UINT n = 0;
-    (m_problema.CandidatesOf(e.independientes.primero) & e.resto.permitidos).ForEach([&](UINT j) {
+    (m_problema.CandidatesOf(par) & e.resto.permitidos).ForEach([&](UINT j) {
         orden[n++] = {atractivo[j], j};
     });
     std::sort(orden.begin(), orden.begin() + n);
     return n;
+}
+
+UINT CRamificacion::PairToBranch(const Estado& e,
+                                 const std::array<double, kMaxCandidatos>& reducido) const {
+    // Among the pairs with the fewest candidates, the one whose candidates would
+    // raise the bound most when taken: its branches close soonest.
+    const auto subida = [&](UINT p) {
+        double suma = 0;
+        (m_problema.CandidatesOf(p) & e.resto.permitidos).ForEach([&](UINT j) {
+            suma += std::max(0.0, reducido[j]);
+        });
+        return suma;
+    };
+    UINT par = e.independientes.primero;
+    UINT menos = (m_problema.CandidatesOf(par) & e.resto.permitidos).Count();
+    double mejor = subida(par);
+    e.resto.pendientes.ForEach([&](UINT p) {
+        const UINT cuenta = (m_problema.CandidatesOf(p) & e.resto.permitidos).Count();
+        if (cuenta > menos) {
+            return;
+        }
+        const double s = subida(p);
+        if (cuenta < menos || s > mejor) {
+            menos = cuenta;
+            mejor = s;
+            par = p;
+        }
+    });
+    return par;
 }
 
 UINT CRamificacion::Solve(const Pares& pendientes, const Candidatos& permitidos,

@@ -1,9 +1,9 @@
 #pragma once
 // The branch-and-bound of the cover search. A node is reduced (forced
 // candidates, the bound of independent pairs, dominated pairs and candidates,
-// the Lagrangian bound) until nothing changes; then it branches on the pair with
-// the fewest candidates, trying first those the bound's prices favour. Parts
-// that share no candidate are solved apart.
+// the Lagrangian bound) until nothing changes; then it branches on a pair with
+// the fewest candidates, the one whose candidates the prices charge most, trying
+// first those the prices favour. Parts that share no candidate are solved apart.
 
 #include <array>
 #include <utility>
@@ -66,6 +66,8 @@ public:
     CCotaLagrange& Lagrange() { return m_lagrange; }
 
 private:
+    // The pair to branch on, given the candidates' reduced costs.
+    UINT PairToBranch(const Estado& e, const std::array<double, kMaxCandidatos>& reducido) const;
     // One part after another, each within the limit less the bound of the rest.
     UINT SolveParts(const Estado& e, const Pares& parte, const Pedido& pedido,
                     Candidatos& elegidos);
