@@ -59,16 +59,18 @@ UINT CRamificacion::OrderBranch(const Estado& e, Orden& orden) const {
     // Branch on a pair with the fewest candidates; the candidates the prices
     // favour most first, so that a cover (and a tight limit) comes early.
     std::array<double, kMaxCandidatos> atractivo{};
+    std::array<double, kMaxCandidatos> reducidoTamano{};
     UINT par = e.independientes.primero;
     if (e.precios) {
         // The scratch table still holds the last bound's reduced costs.
         const CCotaLagrange::Tabla& t = m_lagrange.LastTable();
         for (UINT c = 0; c < t.nColumnas; ++c) {
+            reducidoTamano[t.columna[c]] = t.reducidoTamano[c];
             atractivo[t.columna[c]] = m_problema.WithLiterals()
                                           ? t.reducidoTamano[c] + t.reducidoLiterales[c]
                                           : t.reducidoTamano[c];
         }
-        par = PairToBranch(e, atractivo);
+        par = PairToBranch(e, reducidoTamano);
     }
     UINT n = 0;
     (m_problema.CandidatesOf(par) & e.resto.permitidos).ForEach([&](UINT j) {
@@ -81,7 +83,9 @@ UINT CRamificacion::OrderBranch(const Estado& e, Orden& orden) const {
 UINT CRamificacion::PairToBranch(const Estado& e,
                                  const std::array<double, kMaxCandidatos>& reducido) const {
     // Among the pairs with the fewest candidates, the one whose candidates would
-    // raise the bound most when taken: its branches close soonest.
+    // raise the bound of their number most when taken: its branches close
+    // soonest. With literals too, their bound is left out: it closes far fewer
+    // branches.
     const auto subida = [&](UINT p) {
         double suma = 0;
         (m_problema.CandidatesOf(p) & e.resto.permitidos).ForEach([&](UINT j) {

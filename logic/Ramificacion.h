@@ -66,7 +66,8 @@ public:
     CCotaLagrange& Lagrange() { return m_lagrange; }
 
 private:
-    // The pair to branch on, given the candidates' reduced costs.
+    // The pair to branch on, given the candidates' reduced costs in the bound of
+    // their number.
     UINT PairToBranch(const Estado& e, const std::array<double, kMaxCandidatos>& reducido) const;
     // One part after another, each within the limit less the bound of the rest.
     UINT SolveParts(const Estado& e, const Pares& parte, const Pedido& pedido,
