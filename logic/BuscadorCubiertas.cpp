@@ -64,13 +64,13 @@ UINT CBuscadorCubiertas::LeastSize(const Pares& todos, Candidatos& testigo) cons
     const CProblemaCubierta contando(m_problema.PairCount(), m_problema.AllCovers(),
                                      m_problema.AllLiterals(), false);
     CRamificacion ramificacion(contando);
-    return ramificacion.Solve(todos, contando.All(), {ramificacion.Greedy(todos)}, testigo);
+    return ramificacion.SolveRising(todos, contando.All(), ramificacion.Greedy(todos), testigo);
 }
 
 UINT CBuscadorCubiertas::Optimum(const Pares& todos, Candidatos& testigo) {
     if (!m_problema.WithLiterals()) {
-        return m_ramificacion.Solve(todos, m_problema.All(),
-                                    {m_ramificacion.Greedy(todos), false, true}, testigo);
+        return m_ramificacion.SolveRising(todos, m_problema.All(), m_ramificacion.Greedy(todos),
+                                          testigo);
     }
     // With literals `testigo` is a cover of the least number of candidates: every
     // bound of the search starts from the right count, and no cover has fewer

@@ -15,7 +15,10 @@
 // every candidate weighs 1. A branch-and-bound over the pairs (forced candidates,
 // dominated pairs and candidates dropped, bounds from independent pairs and from
 // Lagrangian prices, independent parts solved apart) finds the least weight and a
-// cover of that weight. With "all solutions" the search first keeps every cover
+// cover of that weight. The least number of candidates is found with a limit
+// that rises one at a time from the root's bound when the greedy cover is well
+// above it: a search with no room to spare closes its branches far sooner than
+// one that starts loose. With "all solutions" the search first keeps every cover
 // of the least weight instead, adding back those that differ from one found by
 // a dominated candidate of the same weight; sorted, they are the answer. Only
 // when there are too many of them does it give way to the walk, which builds the

@@ -7,6 +7,8 @@
 
 namespace {
 constexpr UINT kInfinito = CProblemaCubierta::kInfinito;
+// How far below the first limit the bound must be for the limit to rise from it.
+constexpr UINT kSubida = 2;
 }  // namespace
 
 CRamificacion::Nodo CRamificacion::Reduce(Estado& e, UINT limite, bool lleno,
@@ -197,6 +199,50 @@ UINT CRamificacion::SolveParts(const Estado& e, const Pares& parte, const Pedido
     }
     elegidos = todos;
     return total;
+}
+
+UINT CRamificacion::SolveRising(const Pares& pendientes, const Candidatos& permitidos, UINT hasta,
+                                Candidatos& elegidos) {
+    // No cover takes more than every candidate.
+    const UINT tope = std::min(hasta, permitidos.Count());
+    // Where a bound is already close to the first limit, the search from that
+    // limit down is as tight; the cheap bound first, as the Lagrangian one costs
+    // a descent. Literals would make every limit a step of one literal.
+    const auto cerca = [&](UINT cota) { return cota > tope || tope - cota < kSubida; };
+    if (m_problema.WithLiterals() || cerca(m_reducciones.Bound(pendientes, permitidos))) {
+        return Solve(pendientes, permitidos, {tope}, elegidos);
+    }
+    const UINT desde = RootBound(pendientes, permitidos, tope);
+    if (cerca(desde)) {
+        return Solve(pendientes, permitidos, {tope}, elegidos);
+    }
+    // Every cover within a limit has the whole limit's count once the limit below
+    // has none: the first one found is a least one.
+    for (UINT limite = desde; limite <= tope; ++limite) {
+        const UINT tamano = Solve(pendientes, permitidos, {limite, true, true}, elegidos);
+        if (tamano != kInfinito) {
+            return tamano;
+        }
+    }
+    return kInfinito;
+}
+
+UINT CRamificacion::RootBound(const Pares& pendientes, const Candidatos& permitidos,
+                              UINT objetivo) {
+    CReducciones::Filas filas;
+    pendientes.ForEach([&](UINT p) {
+        filas.clave[filas.n++] = ((m_problema.CandidatesOf(p) & permitidos).Count() << 16) | p;
+    });
+    CReducciones::Independientes independientes;
+    const UINT independiente =
+        m_reducciones.IndependentBound(pendientes, permitidos, filas, independientes);
+    Multiplicadores u;
+    m_lagrange.Start(u, nullptr, independientes);
+    CCotaLagrange::Tabla& t = m_lagrange.BuildTable(pendientes, permitidos);
+    const double cota = m_lagrange.Ascend(
+        u.tamano, false, {static_cast<double>(objetivo), CCotaLagrange::kPasosRaiz},
+        t.reducidoTamano);
+    return std::max(independiente, CCotaLagrange::RoundUp(cota));
 }
 
 UINT CRamificacion::Greedy(const Pares& todos) const {

@@ -59,6 +59,12 @@ public:
     // infinity; the candidates of that cover go to `elegidos`.
     UINT Solve(const Pares& pendientes, const Candidatos& permitidos, const Pedido& pedido,
                Candidatos& elegidos);
+    // The least number of candidates covering `pendientes` with `permitidos`, up to
+    // `hasta`, or infinity; the candidates of that cover go to `elegidos`. The
+    // limit rises one at a time from a bound: a search within a limit that leaves
+    // no room to spare closes its branches far sooner than one that starts loose.
+    UINT SolveRising(const Pares& pendientes, const Candidatos& permitidos, UINT hasta,
+                     Candidatos& elegidos);
     // The weight of a cover taken greedily: a first limit.
     UINT Greedy(const Pares& todos) const;
 
@@ -69,6 +75,8 @@ private:
     // The pair to branch on, given the candidates' reduced costs in the bound of
     // their number.
     UINT PairToBranch(const Estado& e, const std::array<double, kMaxCandidatos>& reducido) const;
+    // The bound of the number of candidates at the root, aiming at `objetivo`.
+    UINT RootBound(const Pares& pendientes, const Candidatos& permitidos, UINT objetivo);
     // One part after another, each within the limit less the bound of the rest.
     UINT SolveParts(const Estado& e, const Pares& parte, const Pedido& pedido,
                     Candidatos& elegidos);
