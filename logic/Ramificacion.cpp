@@ -212,7 +212,8 @@ UINT CRamificacion::SolveRising(const Pares& pendientes, const Candidatos& permi
     if (m_problema.WithLiterals() || cerca(m_reducciones.Bound(pendientes, permitidos))) {
         return Solve(pendientes, permitidos, {tope}, elegidos);
     }
-    const UINT desde = RootBound(pendientes, permitidos, tope);
+    Multiplicadores u;
+    const UINT desde = CCotaLagrange::RoundUp(RootPrices(pendientes, permitidos, tope, u).cota);
     if (cerca(desde)) {
         return Solve(pendientes, permitidos, {tope}, elegidos);
     }
@@ -227,22 +228,19 @@ UINT CRamificacion::SolveRising(const Pares& pendientes, const Candidatos& permi
     return kInfinito;
 }
 
-UINT CRamificacion::RootBound(const Pares& pendientes, const Candidatos& permitidos,
-                              UINT objetivo) {
+CRamificacion::Raiz CRamificacion::RootPrices(const Pares& pendientes, const Candidatos& permitidos,
+                                              double objetivo, Multiplicadores& u) {
     CReducciones::Filas filas;
     pendientes.ForEach([&](UINT p) {
         filas.clave[filas.n++] = ((m_problema.CandidatesOf(p) & permitidos).Count() << 16) | p;
     });
     CReducciones::Independientes independientes;
-    const UINT independiente =
-        m_reducciones.IndependentBound(pendientes, permitidos, filas, independientes);
-    Multiplicadores u;
+    m_reducciones.IndependentBound(pendientes, permitidos, filas, independientes);
     m_lagrange.Start(u, nullptr, independientes);
     CCotaLagrange::Tabla& t = m_lagrange.BuildTable(pendientes, permitidos);
-    const double cota = m_lagrange.Ascend(
-        u.tamano, false, {static_cast<double>(objetivo), CCotaLagrange::kPasosRaiz},
-        t.reducidoTamano);
-    return std::max(independiente, CCotaLagrange::RoundUp(cota));
+    const double cota =
+        m_lagrange.Ascend(u.tamano, false, {objetivo, CCotaLagrange::kPasosRaiz}, t.reducidoTamano);
+    return {t, cota};
 }
 
 UINT CRamificacion::Greedy(const Pares& todos) const {

@@ -67,6 +67,15 @@ public:
                      Candidatos& elegidos);
     // The weight of a cover taken greedily: a first limit.
     UINT Greedy(const Pares& todos) const;
+    // The root's prices `u`, from those of the independent pairs raised towards
+    // `objetivo` by the bound of the number of candidates; the table is left
+    // built, with the reduced costs of that bound, for further descents.
+    struct Raiz {
+        CCotaLagrange::Tabla& tabla;
+        double cota;
+    };
+    Raiz RootPrices(const Pares& pendientes, const Candidatos& permitidos, double objetivo,
+                    Multiplicadores& u);
 
     const CReducciones& Reductions() const { return m_reducciones; }
     CCotaLagrange& Lagrange() { return m_lagrange; }
@@ -75,8 +84,6 @@ private:
     // The pair to branch on, given the candidates' reduced costs in the bound of
     // their number.
     UINT PairToBranch(const Estado& e, const std::array<double, kMaxCandidatos>& reducido) const;
-    // The bound of the number of candidates at the root, aiming at `objetivo`.
-    UINT RootBound(const Pares& pendientes, const Candidatos& permitidos, UINT objetivo);
     // One part after another, each within the limit less the bound of the rest.
     UINT SolveParts(const Estado& e, const Pares& parte, const Pedido& pedido,
                     Candidatos& elegidos);

@@ -31,18 +31,13 @@ std::vector<std::vector<UINT>> CRecorrido::Walk(const Pares& todos, UINT optimo,
 
 void CRecorrido::PreparePrices(const Pares& todos, UINT optimo) {
     m_optimo = optimo;
-    CReducciones::Filas filas;
-    todos.ForEach(
-        [&](UINT p) { filas.clave[filas.n++] = (m_problema.CandidatesOf(p).Count() << 16) | p; });
-    CReducciones::Independientes independientes;
-    m_ramificacion.Reductions().IndependentBound(todos, m_problema.All(), filas, independientes);
-    CCotaLagrange& lagrange = m_ramificacion.Lagrange();
-    lagrange.Start(m_multiplicadores, nullptr, independientes);
-    CCotaLagrange::Tabla& t = lagrange.BuildTable(todos, m_problema.All());
     const bool conLiterales = m_problema.WithLiterals();
     const UINT huecos = conLiterales ? optimo / kPesoCandidato : optimo;
-    m_filtro.tamano = lagrange.Ascend(m_multiplicadores.tamano, false,
-                                      {huecos + 1.0, CCotaLagrange::kPasosRaiz}, t.reducidoTamano);
+    const auto raiz =
+        m_ramificacion.RootPrices(todos, m_problema.All(), huecos + 1.0, m_multiplicadores);
+    CCotaLagrange::Tabla& t = raiz.tabla;
+    CCotaLagrange& lagrange = m_ramificacion.Lagrange();
+    m_filtro.tamano = raiz.cota;
     if (CCotaLagrange::RoundUp(m_filtro.tamano) + kHuecoLargo <= huecos) {
         m_filtro.tamano = lagrange.Ascend(
             m_multiplicadores.tamano, false,
