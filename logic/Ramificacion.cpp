@@ -212,7 +212,7 @@ UINT CRamificacion::SolveRising(const Pares& pendientes, const Candidatos& permi
     if (m_problema.WithLiterals() || cerca(m_reducciones.Bound(pendientes, permitidos))) {
         return Solve(pendientes, permitidos, {tope}, elegidos);
     }
-    Multiplicadores u;
+    Multiplicadores u{};
     const UINT desde = CCotaLagrange::RoundUp(RootPrices(pendientes, permitidos, tope, u).cota);
     if (cerca(desde)) {
         return Solve(pendientes, permitidos, {tope}, elegidos);
