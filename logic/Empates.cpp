@@ -147,12 +147,7 @@ void CEmpates::Cheapen(const Pares& todos, Candidatos& cubierta) const {
         std::vector<UINT> miembros;
         cubierta.ForEach([&](UINT j) { miembros.push_back(j); });
         for (const UINT l : miembros) {
-            Pares propios = todos;
-            cubierta.ForEach([&](UINT j) {
-                if (j != l) {
-                    propios.Remove(m_problema.Covers(j));
-                }
-            });
+            const Pares propios = m_problema.OwnPairs(todos, cubierta, l);
             if (propios.None()) {
                 cubierta.Reset(l);
                 cambio = true;

@@ -30,6 +30,18 @@ UINT CProblemaCubierta::WeightOf(const Candidatos& c) const {
     return peso;
 }
 
+CProblemaCubierta::Pares CProblemaCubierta::OwnPairs(const Pares& pendientes,
+                                                     const Candidatos& cubierta,
+                                                     UINT miembro) const {
+    Pares propios = pendientes;
+    cubierta.ForEach([&](UINT j) {
+        if (j != miembro) {
+            propios.Remove(m_cubre[j]);
+        }
+    });
+    return propios;
+}
+
 CProblemaCubierta::Prestamo::Prestamo(CProblemaCubierta& problema, const Candidatos& alguno)
     : m_problema(problema), m_alguno(alguno) {
     const UINT extra = m_problema.m_nPares;

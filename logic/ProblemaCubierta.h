@@ -52,6 +52,8 @@ public:
     const Candidatos& All() const { return m_todos; }
     // The weight of a set of candidates.
     UINT WeightOf(const Candidatos& c) const;
+    // The pairs of `pendientes` that `miembro` alone of `cubierta` covers.
+    Pares OwnPairs(const Pares& pendientes, const Candidatos& cubierta, UINT miembro) const;
     // Whether the pair after the last one is free to lend.
     bool CanLendPair() const { return m_nPares < kMaxPares; }
 

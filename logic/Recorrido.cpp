@@ -180,12 +180,7 @@ void CRecorrido::Improve(const Hueco& hueco, UINT desde, Candidatos& testigo) co
     for (bool cambio = true; cambio;) {
         cambio = false;
         testigo.ForEachWhile([&](UINT w) {
-            Pares propios = hueco.pendientes;
-            testigo.ForEach([&](UINT j) {
-                if (j != w) {
-                    propios.Remove(m_problema.Covers(j));
-                }
-            });
+            const Pares propios = m_problema.OwnPairs(hueco.pendientes, testigo, w);
             if (propios.None()) {
                 return true;
             }
