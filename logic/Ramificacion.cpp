@@ -230,12 +230,8 @@ UINT CRamificacion::SolveRising(const Pares& pendientes, const Candidatos& permi
 
 CRamificacion::Raiz CRamificacion::RootPrices(const Pares& pendientes, const Candidatos& permitidos,
                                               double objetivo, Multiplicadores& u) {
-    CReducciones::Filas filas;
-    pendientes.ForEach([&](UINT p) {
-        filas.clave[filas.n++] = ((m_problema.CandidatesOf(p) & permitidos).Count() << 16) | p;
-    });
     CReducciones::Independientes independientes;
-    m_reducciones.IndependentBound(pendientes, permitidos, filas, independientes);
+    m_reducciones.Bound(pendientes, permitidos, independientes);
     m_lagrange.Start(u, nullptr, independientes);
     CCotaLagrange::Tabla& t = m_lagrange.BuildTable(pendientes, permitidos);
     const double cota =

@@ -78,13 +78,18 @@ UINT CReducciones::IndependentBound(const Pares& pendientes, const Candidatos& p
     return cota;
 }
 
-UINT CReducciones::Bound(const Pares& pendientes, const Candidatos& permitidos) const {
+UINT CReducciones::Bound(const Pares& pendientes, const Candidatos& permitidos,
+                         Independientes& independientes) const {
     Filas filas;
     pendientes.ForEach([&](UINT p) {
         filas.clave[filas.n++] = ((m_problema.CandidatesOf(p) & permitidos).Count() << 16) | p;
     });
-    Independientes independientes;
     return IndependentBound(pendientes, permitidos, filas, independientes);
+}
+
+UINT CReducciones::Bound(const Pares& pendientes, const Candidatos& permitidos) const {
+    Independientes independientes;
+    return Bound(pendientes, permitidos, independientes);
 }
 
 bool CReducciones::DropTooDear(Candidatos& permitidos, UINT cota, UINT limite,

@@ -45,7 +45,10 @@ public:
     // The least cost of the independent pairs: a lower bound of any cover.
     UINT IndependentBound(const Pares& pendientes, const Candidatos& permitidos, Filas& filas,
                           Independientes& independientes) const;
-    // The same bound, the pairs listed here.
+    // The same bound, the pairs listed here; the independent pairs go to
+    // `independientes`.
+    UINT Bound(const Pares& pendientes, const Candidatos& permitidos,
+               Independientes& independientes) const;
     UINT Bound(const Pares& pendientes, const Candidatos& permitidos) const;
     // Drops the candidates that the bound shows too dear to take.
     bool DropTooDear(Candidatos& permitidos, UINT cota, UINT limite,
