@@ -27,6 +27,11 @@ using namespace res;
 
 namespace {
 
+// A name shown in a menu as it is: an "&" in it would otherwise mark a shortcut.
+QString EntradaDeMenu(QString nombre) {
+    return nombre.replace(u'&', QStringLiteral("&&"));
+}
+
 struct Leyenda {
     int id;
     const char* texto;
@@ -302,8 +307,8 @@ void CMainFrame::FillFileMenu(QMenu* menu, bool documento) {
         menu->addAction(GetAction(ID_FILE_MRU_FILE1));
     }
     for (int i = 0; i < recientes.size(); ++i) {
-        QAction* entrada = menu->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(recientes[i])));
+        QAction* entrada = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            EntradaDeMenu(QDir::toNativeSeparators(recientes[i]))));
         entrada->setObjectName(ObjectNameFor(ID_FILE_MRU_FILE1 + i));
         entrada->setStatusTip(Cadena(ID_FILE_MRU_FILE1));
         connect(entrada, &QAction::triggered, this, [this, i] { m_app.OnOpenRecentFile(i); });
@@ -370,8 +375,8 @@ void CMainFrame::FillWindowMenu() {
     }
     for (int i = 0; i < ventanas.size(); ++i) {
         QMdiSubWindow* ventana = ventanas[i];
-        QAction* entrada =
-            m_pVentana->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(ventana->windowTitle()));
+        QAction* entrada = m_pVentana->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(EntradaDeMenu(ventana->windowTitle())));
         entrada->setCheckable(true);
         entrada->setChecked(ventana == m_pArea->currentSubWindow());
         entrada->setStatusTip(QStringLiteral("Activa esta ventana"));

@@ -107,7 +107,14 @@ bool CTarnovelDoc::OnSaveDocument(const QString& path) {
     CArchive ar;
     Serialize(ar);
     const auto& bytes = ar.Bytes();
+    if (CFile::SaveTarget(NombreLocal(path)) != CFile::Causa::Ninguna) {
+        Report(MensajeArchivo(CFile::Causa::NoRegular, true), path);
+        return false;
+    }
     QSaveFile archivo(path);
+    // A file the user may write, in a folder where no new file can be made, is
+    // written in place, as it always could be.
+    archivo.setDirectWriteFallback(true);
     if (!archivo.open(QIODevice::WriteOnly)) {
         Report(MensajeArchivo(CFile::WriteRefusal(NombreLocal(path)), true), path);
         return false;

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
-#include <limits>
 
 #include "editors/Ecuacion.h"
 #include "platform/SpinButtonCtrl.h"
@@ -19,9 +18,6 @@ CEclog::CEclog(QWidget* parent)
     : CDialog(QStringLiteral("Ecuación lógica"), 302, 119, Estilo::Marco, parent) {
     // Created in the template's order, which is also the tab order.
     m_pEcuacion = AddEdit(IDC_ECUACION, 20, 55, 264, 14);
-    // The edit sets no limit of its own: a long equation is checked whole, never
-    // cut short without a word.
-    m_pEcuacion->setMaxLength(std::numeric_limits<int>::max());
     m_pFuncion = AddEdit(IDC_FUNCION, 53, 23, 20, 12);
     m_pSpin = AddSpin(IDC_SPIN_FUNCION, m_pFuncion, 73, 22, 11, 13);
     auto* ver = AddButton(IDC_VER, QStringLiteral("Ver ecuación ingresada"), 99, 20, 79, 16);

@@ -1,5 +1,7 @@
 #include "platform/Dialog.h"
 
+#include <limits>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -129,7 +131,11 @@ QPushButton* CDialog::AddButton(int id, const QString& text, int x, int y, int w
 }
 
 QLineEdit* CDialog::AddEdit(int id, int x, int y, int width, int height) {
-    return Place(new QLineEdit(this), id, x, y, width, height);
+    auto* campo = Place(new QLineEdit(this), id, x, y, width, height);
+    // No limit of its own: a longer text (a description or an equation read from
+    // a file) would be cut short without a word and stored back shortened.
+    campo->setMaxLength(std::numeric_limits<int>::max());
+    return campo;
 }
 
 QLabel* CDialog::AddStatic(int id, const QString& text, int x, int y, int width, int height) {

@@ -97,6 +97,14 @@ CFile::Causa CFile::ReadAll(const std::string& path, std::size_t limite,
     return causa;
 }
 
+CFile::Causa CFile::SaveTarget(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || EsRegular(info)) {
+        return Causa::Ninguna;
+    }
+    return Causa::NoRegular;
+}
+
 CFile::Causa CFile::WriteRefusal(const std::string& path) {
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
         return FromErrno(errno);

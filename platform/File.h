@@ -29,6 +29,10 @@ public:
     // `bytes` stays empty.
     static Causa ReadAll(const std::string& path, std::size_t limite,
                          std::vector<std::uint8_t>& bytes);
+    // NoRegular when something other than a regular file stands at `path` (a
+    // folder, a device, a pipe, also behind a link): a save would put a file in
+    // its place. Ninguna when nothing or a regular file does.
+    static Causa SaveTarget(const std::string& path);
     // Why a file could not be written at `path`: the system's answer for the
     // file itself when it exists, else for the folder it would be made in.
     // Ninguna when neither refuses.

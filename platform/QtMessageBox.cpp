@@ -39,12 +39,15 @@ MessageBoxHandler CQtMessageBox::Install() {
 void CQtMessageBox::Show(const std::string& text) {
     QMessageBox box(QMessageBox::Warning, Title(), QString::fromStdString(text), QMessageBox::Ok,
                     Owner());
+    // A file name may hold "<" or "&": shown as typed, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 CQtMessageBox::Respuesta CQtMessageBox::Ask(const std::string& text) {
     QMessageBox box(QMessageBox::Question, Title(), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Owner());
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
         case QMessageBox::Yes:

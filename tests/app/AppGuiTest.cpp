@@ -664,6 +664,27 @@ TEST_F(AppTest, RecentFileListKeepsEightLatestFirstAndSurvivesARestart) {
     EXPECT_FALSE(m_app.GetRecentFileList().Entries().contains(Ruta(QStringLiteral("r5"))));
 }
 
+TEST_F(AppTest, AnAmpersandInAFileNameIsShownInTheMenus) {
+    const QString ruta = Ruta(QStringLiteral("R&D"));
+    WriteFile(ruta, Valido());
+    ASSERT_NE(m_app.OpenDocumentFile(ruta), nullptr);
+    Settle();
+    const auto entradas = [&](const QString& menu) {
+        QMenu* m = Frame().FindMenu(menu);
+        emit m->aboutToShow();
+        QStringList textos;
+        for (QAction* a : m->actions()) {
+            if (a->text().contains(QStringLiteral("R&"))) {
+                textos << a->text();
+            }
+        }
+        return textos;
+    };
+    EXPECT_EQ(entradas(QStringLiteral("&Archivo")),
+              QStringList{QStringLiteral("&1 ") + Ruta(QStringLiteral("R&&D"))});
+    EXPECT_EQ(entradas(QStringLiteral("Ven&tana")), QStringList{QStringLiteral("&1 R&&D")});
+}
+
 TEST_F(AppTest, PrintsOnePageToPdf) {
     ASSERT_NE(NewDocument("4", "1"), nullptr);
     CTarnovelView* vista = Frame().GetActiveView();

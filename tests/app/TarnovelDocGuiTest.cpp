@@ -3,13 +3,16 @@
 // failure shows the framework's message that names it and loses nothing.
 
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <optional>
@@ -79,6 +82,32 @@ public:
 private:
     void (*m_pAnterior)(int);
     rlimit m_limite{};
+};
+
+// While this lives, the thread obeys file permissions even as root: the
+// capabilities that override them are out of its effective set.
+class CSinPrivilegios {
+public:
+    CSinPrivilegios() {
+        m_bLeidos = ::syscall(SYS_capget, &m_cabecera, m_anteriores) == 0;
+        if (m_bLeidos) {
+            __user_cap_data_struct sin[2] = {m_anteriores[0], m_anteriores[1]};
+            sin[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+            ::syscall(SYS_capset, &m_cabecera, sin);
+        }
+    }
+    ~CSinPrivilegios() {
+        if (m_bLeidos) {
+            ::syscall(SYS_capset, &m_cabecera, m_anteriores);
+        }
+    }
+    CSinPrivilegios(const CSinPrivilegios&) = delete;
+    CSinPrivilegios& operator=(const CSinPrivilegios&) = delete;
+
+private:
+    __user_cap_header_struct m_cabecera{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_anteriores[2]{};
+    bool m_bLeidos = false;
 };
 
 QByteArray Contenido(const QString& ruta) {
@@ -180,10 +209,12 @@ TEST_F(TarnovelDocFileTest, SaveOnAReadOnlyFileSystemNamesIt) {
         GTEST_SKIP() << "no file system can be mounted here, and root writes whatever the "
                         "permissions say";
     } else {
+        QFile::setPermissions(ruta, QFile::ReadOwner);
         QFile::setPermissions(m_strDisco, QFile::ReadOwner | QFile::ExeOwner);
     }
     EXPECT_FALSE(m_doc.DoFileSave());
     QFile::setPermissions(m_strDisco, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(
         m_mensajes.Messages(),
         Mensajes{Texto("Imposible escribir en %1, es de sólo lectura o alguien más lo ha abierto.",
@@ -209,6 +240,45 @@ TEST_F(TarnovelDocFileTest, WithoutPermissionTheMessageSaysSo) {
                               "abierto.",
                               ruta),
                         Texto("Imposible leer de %1, alguien más lo ha abierto.", ruta)}));
+}
+
+TEST_F(TarnovelDocFileTest, RefusesToSaveOverWhatIsNotARegularFile) {
+    // A save puts a new file in the place of the old one: a device, a pipe or a
+    // folder there, also behind a link, would be replaced or hidden.
+    const QString tubo = Ruta("tubo");
+    ASSERT_EQ(::mkfifo(Local(tubo).c_str(), 0600), 0);
+    const QString enlace = Ruta("enlace");
+    ASSERT_TRUE(QFile::link(tubo, enlace));
+    const QString carpeta = Ruta("carpeta");
+    ASSERT_TRUE(QDir().mkpath(carpeta));
+    m_doc.SetModifiedFlag(true);
+    for (const QString& ruta : {tubo, enlace, carpeta}) {
+        m_mensajes.Clear();
+        EXPECT_FALSE(m_doc.OnSaveDocument(ruta)) << ruta.toStdString();
+        EXPECT_EQ(m_mensajes.Messages(), Mensajes{"Imposible guardar documento."});
+        EXPECT_TRUE(m_doc.IsModified());
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat(Local(tubo).c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(QFileInfo(enlace).isSymLink());
+    EXPECT_TRUE(QFileInfo(carpeta).isDir());
+}
+
+TEST_F(TarnovelDocFileTest, AWritableFileIsSavedWhereTheFolderTakesNoNewFile) {
+    const QString ruta = Ruta("sistema");
+    SaveAndChange(ruta, 10);
+    QFile::setPermissions(m_strDisco, QFile::ReadOwner | QFile::ExeOwner);
+    {
+        const CSinPrivilegios sinPrivilegios;
+        EXPECT_TRUE(m_doc.DoFileSave());
+    }
+    QFile::setPermissions(m_strDisco, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(m_mensajes.Messages().empty());
+    EXPECT_FALSE(m_doc.IsModified());
+    CTarnovelDoc leido;
+    ASSERT_TRUE(leido.OnOpenDocument(ruta));
+    EXPECT_EQ(leido.m_sistema.GetDescription(), std::string(10, 'b'));
 }
 
 }  // namespace

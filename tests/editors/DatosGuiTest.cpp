@@ -179,6 +179,15 @@ TEST(CaractTest, KeepsTheTextExactlyAsTyped) {
     }
 }
 
+TEST(CaractTest, AcceptsALongDescriptionFromAFileUncut) {
+    // A file may hold a description longer than an edit takes by default.
+    CCaract dlg;
+    dlg.m_strCaracteristicas = std::string(40000, 'a') + "fin";
+    const int r = RunWith(dlg, [&] { ClickOk(dlg); });
+    EXPECT_EQ(r, CDialog::IDOK);
+    EXPECT_EQ(dlg.m_strCaracteristicas, std::string(40000, 'a') + "fin");
+}
+
 TEST(CaractTest, CancelKeepsTheDescription) {
     CCaract dlg;
     dlg.m_strCaracteristicas = "antes";

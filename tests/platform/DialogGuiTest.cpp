@@ -6,14 +6,17 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
+#include <vector>
 
 #include "platform/Dialog.h"
 #include "platform/MessageBox.h"
+#include "platform/QtMessageBox.h"
 #include "platform/SpinButtonCtrl.h"
 #include "tests/DialogoModal.h"
 
@@ -195,6 +198,28 @@ TEST(DialogTest, ToolTipsComeFromTheControlIdsString) {
             EXPECT_TRUE(etiqueta->toolTip().isEmpty());
         }
     }
+}
+
+TEST(MessageBoxTest, ShowsAFileNameAsTypedInBothBoxes) {
+    // A name like "R&D <b>" is no markup: the tag and the line breaks stay.
+    const std::string texto = "/tmp/R&D <b>informe</b>\nImposible encontrar este archivo.";
+    std::vector<std::string> mostrados;
+    const auto leer = [&] {
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                const auto* etiqueta = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                mostrados.push_back(box->textFormat() == Qt::PlainText && etiqueta != nullptr
+                                        ? etiqueta->text().toStdString()
+                                        : "(marcado)");
+                box->reject();
+            }
+        });
+    };
+    leer();
+    CQtMessageBox::Show(texto);
+    leer();
+    CQtMessageBox::Ask(texto);
+    EXPECT_EQ(mostrados, (std::vector<std::string>{texto, texto}));
 }
 
 TEST(DialogTest, TemplateCoordinatesBecomePixels) {
