@@ -86,6 +86,9 @@ CPainterDC::CPainterDC(QPainter& painter, int logPixels, bool printing)
       m_bImprimiendo(printing),
       m_fuente(SystemFont()) {
     m_painter.save();
+    // Asked for every figure; the painter's clip and transform are set before a
+    // drawing starts and stay.
+    m_recorte = PainterClipBox();
 }
 
 CPainterDC::~CPainterDC() {
@@ -122,9 +125,21 @@ void CPainterDC::ApplyPen() {
 }
 
 void CPainterDC::LineTo(int x, int y) {
+    const CPoint desde = std::exchange(m_posicion, CPoint{x, y});
+    if (OutsideClip(desde.x, desde.y, x, y)) {
+        return;
+    }
     ApplyPen();
-    m_painter.drawLine(QPointF(m_posicion.x, m_posicion.y), QPointF(x, y));
-    m_posicion = CPoint{x, y};
+    m_painter.drawLine(QPointF(desde.x, desde.y), QPointF(x, y));
+}
+
+bool CPainterDC::OutsideClip(int left, int top, int right, int bottom) const {
+    // Half the pen reaches beyond the figure's edge, a square cap as far again.
+    const int margen = std::max(m_pluma.width, 1) + 2;
+    return std::max(left, right) + margen < m_recorte.left ||
+           std::min(left, right) - margen >= m_recorte.right ||
+           std::max(top, bottom) + margen < m_recorte.top ||
+           std::min(top, bottom) - margen >= m_recorte.bottom;
 }
 
 QString CPainterDC::FromSymbol(const std::string& text) {
@@ -202,7 +217,7 @@ void CPainterDC::TextOut(int x, int y, const std::string& text) {
     // A text wholly outside the clip would paint nothing: it is not laid out.
     // The margin takes in glyphs that reach a little beyond their cell.
     constexpr double kMargen = 4;
-    const CRect recorte = GetClipBox();
+    const CRect& recorte = m_recorte;
     if (y - kMargen >= recorte.bottom || y + medidas.height() + kMargen <= recorte.top ||
         x - kMargen >= recorte.right) {
         return;
@@ -216,6 +231,9 @@ void CPainterDC::TextOut(int x, int y, const std::string& text) {
 }
 
 void CPainterDC::Ellipse(int left, int top, int right, int bottom) {
+    if (OutsideClip(left, top, right, bottom)) {
+        return;
+    }
     ApplyPen();
     m_painter.setBrush(m_pincel.hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(m_pincel.color)));
     m_painter.drawEllipse(FigureBox(left, top, right, bottom));
@@ -224,7 +242,7 @@ void CPainterDC::Ellipse(int left, int top, int right, int bottom) {
 void CPainterDC::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
                      int yEnd) {
     const QRectF caja = FigureBox(left, top, right, bottom);
-    if (caja.width() <= 0 || caja.height() <= 0) {
+    if (caja.width() <= 0 || caja.height() <= 0 || OutsideClip(left, top, right, bottom)) {
         return;
     }
     const double inicio = RayAngle(caja, xStart, yStart);
@@ -240,6 +258,10 @@ void CPainterDC::Arc(int left, int top, int right, int bottom, int xStart, int y
 }
 
 CRect CPainterDC::GetClipBox() const {
+    return m_recorte;
+}
+
+CRect CPainterDC::PainterClipBox() const {
     QRectF caja;
     if (m_painter.hasClipping()) {
         caja = m_painter.clipBoundingRect();

@@ -65,6 +65,11 @@ public:
 
 private:
     void ApplyPen();
+    // The clip box as the painter has it when this is made.
+    CRect PainterClipBox() const;
+    // Whether a figure within this box, drawn with the current pen, would paint
+    // nothing: a page of a long report then carries only its own figures.
+    bool OutsideClip(int left, int top, int right, int bottom) const;
     // The Qt font of m_fuente and its measures on this device. The last few
     // fonts are kept, since a drawing goes back and forth between two or three.
     struct FuenteQt {
@@ -82,6 +87,7 @@ private:
     bool m_bImprimiendo;
     int m_nMapMode = MM_TEXT;
     CPoint m_posicion;
+    CRect m_recorte;
     CFont m_fuente;
     std::vector<FuenteQt> m_fuentesQt;  // the latest last
     CPen m_pluma;

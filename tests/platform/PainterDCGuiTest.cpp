@@ -210,6 +210,37 @@ TEST_F(PainterDCTest, ClipBoxIsThePaintersClipOrItsDeviceInLogicalCoordinates) {
     EXPECT_FALSE(AnyDarkIn(QRect(0, 40, 200, 20)));
 }
 
+TEST_F(PainterDCTest, FiguresOutsideTheClipReachNoPaintEngine) {
+    // A printed page of a long report is drawn whole with the page as its clip:
+    // what lies beyond must not be sent, or every page carries the whole report.
+    QPicture dibujo;
+    QPainter painter(&dibujo);
+    painter.setClipRect(QRect(0, 0, 50, 40));
+    painter.translate(0, -300);
+    CPainterDC dc(painter);
+    const auto enviado = [&](auto figura) {
+        painter.save();  // the picture records it: a mark to count from
+        const uint antes = dibujo.size();
+        figura();
+        const bool algo = dibujo.size() > antes;
+        painter.restore();
+        return algo;
+    };
+    dc.SelectObject(CPen{CPen::Solid, 3, RGB(0, 0, 0)});
+    EXPECT_FALSE(enviado([&] {
+        dc.MoveTo(0, 100);
+        dc.LineTo(50, 200);                          // above the page
+        dc.Ellipse(0, 400, 20, 420);                 // below it
+        dc.Arc(60, 300, 80, 320, 80, 310, 60, 310);  // beside it
+        dc.MoveTo(0, 294);
+        dc.LineTo(50, 294);  // six pixels above, with a pen three wide
+    }));
+    EXPECT_EQ(dc.MoveTo(0, 295), (CPoint{50, 294})) << "a line left out still moves";
+    EXPECT_TRUE(enviado([&] { dc.LineTo(0, 345); }));             // across the page
+    EXPECT_TRUE(enviado([&] { dc.Ellipse(45, 335, 60, 350); }));  // a corner inside
+    EXPECT_TRUE(enviado([&] { dc.Arc(-10, 290, 10, 310, 10, 300, -10, 300); }));
+}
+
 TEST_F(PainterDCTest, PainterStateIsRestored) {
     QPainter painter(&m_imagen);
     painter.setPen(QPen(Qt::blue, 3));
