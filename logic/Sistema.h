@@ -214,6 +214,9 @@ private:
     void DrawOutputGate(CDC& dc, const FamiliaCompuertas& familia, UINT filas,
                         const std::string& etiqueta);
     void DrawSimultaneousDiagrams(CDC& dc, const FamiliaCompuertas& familia);
+    // Leaves out a simultaneous diagram of k terms that misses the clip box,
+    // taking only its place.
+    bool SkipSimultaneousDiagram(const CDC& dc, UINT k);
     void DrawSharedOutputGates(CDC& dc, const FamiliaCompuertas& familia, UINT ranuras,
                                UINT cubierta);
     void DrawSharedOutputGate(CDC& dc, const FamiliaCompuertas& familia,

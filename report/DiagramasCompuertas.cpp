@@ -74,6 +74,22 @@ std::vector<UINT> BusesDeEntrada(const Termino* general, const Termino* subcubie
     return buses;
 }
 
+// The top of function f's output gate in a simultaneous diagram whose rows end
+// at `fondo`: the gates stand q rows apart. A cover of fewer terms than
+// functions still gives each gate a row of its own: those beyond the last row
+// stand below it, and the bus runs on down to them.
+int ArribaCompartida(int fondo, UINT ranuras, UINT funciones, UINT f) {
+    const UINT q = std::max(1u, ranuras / (funciones + 1));
+    return fondo - Veces(kAltoFila, ranuras) + kLineaSalida + Veces(kAltoFila, q * (f + 1));
+}
+
+// Whether a diagram between `arriba` and `fondo` misses the clip box: its
+// gates, arcs and labels reach less than a row beyond. A page of a long report
+// then draws its own diagrams only.
+bool FueraDelRecorte(const CRect& recorte, int arriba, int fondo) {
+    return arriba - kAltoFila >= recorte.bottom || fondo + kAltoFila <= recorte.top;
+}
+
 // 0 for one term or none, 1 for the 42-high gate (2 to 6), 2 for the 76-high one.
 UINT ClaseTamano(UINT terminos) {
     return terminos <= 1 ? 0 : (terminos <= 6 ? 1 : 2);
@@ -154,6 +170,11 @@ void CSistema::DrawIndividualDiagrams(CDC& dc, const FamiliaCompuertas& familia)
 
 void CSistema::DrawGateDiagram(CDC& dc, const FamiliaCompuertas& familia, const Termino* terminos,
                                const std::string& etiqueta) {
+    const int siguiente = m_nPosY + Veces(kAltoFila, CountNodes(terminos)) + kAvanceIndividual;
+    if (FueraDelRecorte(dc.GetClipBox(), m_nPosY, siguiente)) {
+        m_nPosY = siguiente;
+        return;
+    }
     UINT filas = 0;
     for (const Termino* p = terminos; p != nullptr; p = p->sig.get()) {
         DrawTermRow(dc, familia, *p);
@@ -244,6 +265,9 @@ void CSistema::DrawSimultaneousDiagrams(CDC& dc, const FamiliaCompuertas& famili
         m_nPosY += kAvanceEncabezado;
         const Termino* cubierta = familia.cubiertas[c].get();
         const UINT k = CountNodes(cubierta);
+        if (SkipSimultaneousDiagram(dc, k)) {
+            continue;
+        }
         UINT t = 1;
         for (const Termino* p = cubierta; p != nullptr; p = p->sig.get(), ++t) {
             const int salida = DrawTermRow(dc, familia, *p);
@@ -260,6 +284,20 @@ void CSistema::DrawSimultaneousDiagrams(CDC& dc, const FamiliaCompuertas& famili
     }
 }
 
+bool CSistema::SkipSimultaneousDiagram(const CDC& dc, UINT k) {
+    const UINT m = std::min(m_nFunciones, kMaxFunciones);
+    const int filas = m_nPosY + Veces(kAltoFila, k);
+    const int siguiente = filas + kAvanceSimultaneo + (k < m ? Veces(kAltoFila, m - k) : 0);
+    // The last gate's inputs hang from its top 6 apart, one per term at most.
+    const int fondo = std::max(siguiente, ArribaCompartida(filas, k + 1, m, m - 1) +
+                                              std::max(Veces(kPasoCable, k), kAltoSalidaGrande));
+    if (!FueraDelRecorte(dc.GetClipBox(), m_nPosY, fondo)) {
+        return false;
+    }
+    m_nPosY = siguiente;
+    return true;
+}
+
 void CSistema::DrawSharedOutputGates(CDC& dc, const FamiliaCompuertas& familia, UINT ranuras,
                                      UINT cubierta) {
     const int x = m_nPosX;
@@ -267,21 +305,15 @@ void CSistema::DrawSharedOutputGates(CDC& dc, const FamiliaCompuertas& familia, 
     DrawRailLabels(dc, yb);
     const UINT m = std::min(m_nFunciones, kMaxFunciones);
     const UINT k = ranuras - 1;
-    // The gates stand q rows apart. A cover of fewer terms than functions still
-    // gives each gate a row of its own: those beyond the last row stand below
-    // it, and the bus runs on down to them.
-    const UINT q = std::max(1u, ranuras / (m + 1));
-    auto arriba = [&](UINT f) {
-        return yb - Veces(kAltoFila, ranuras) + kLineaSalida + Veces(kAltoFila, q * (f + 1));
-    };
 
     const Termino* general = familia.cubiertas[cubierta].get();
     std::vector<PuertaCompartida> puertas;
     int fondoBus = yb;
     for (UINT f = 0; f < m; ++f) {
         const Termino* primera = familia.subcubiertas[cubierta][f][0].get();
-        puertas.push_back(PuertaCompartida{arriba(f), BusesDeEntrada(general, primera),
-                                           CountNodes(primera), " f" + Numero(f)});
+        puertas.push_back(PuertaCompartida{ArribaCompartida(yb, ranuras, m, f),
+                                           BusesDeEntrada(general, primera), CountNodes(primera),
+                                           " f" + Numero(f)});
         const auto entradas = static_cast<UINT>(puertas.back().buses.size());
         if (entradas > 0) {
             fondoBus = std::max(fondoBus, puertas.back().arriba + Veces(kPasoCable, entradas));

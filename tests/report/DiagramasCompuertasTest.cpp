@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/report/ReportePrueba.h"
@@ -530,5 +532,82 @@ TEST_P(PocosTerminosTest, GatesAndLabelsKeepApart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(UnoASeis, PocosTerminosTest, testing::Range(1, 7));
+
+// The figures and texts of a drawing that reach from y top to y bottom, in
+// drawing order.
+using Trazo = std::tuple<int, int, int, int, int, std::string>;
+std::vector<Trazo> Visibles(const CRecordingDC& dc, const CRect& recorte) {
+    std::vector<Trazo> visibles;
+    for (const DrawCall& c : dc.Calls()) {
+        int arriba = 0;
+        int abajo = 0;
+        switch (c.kind) {
+            case DrawCall::Kind::LineTo:
+                arriba = std::min(c.from.y, c.to.y);
+                abajo = std::max(c.from.y, c.to.y);
+                break;
+            case DrawCall::Kind::TextOut:
+                arriba = c.to.y;
+                abajo = c.to.y + 20;
+                break;
+            case DrawCall::Kind::Ellipse:
+            case DrawCall::Kind::Arc:
+                arriba = std::min(c.box[1], c.box[3]);
+                abajo = std::max(c.box[1], c.box[3]);
+                break;
+            default:
+                continue;
+        }
+        if (abajo >= recorte.top && arriba < recorte.bottom) {
+            visibles.emplace_back(static_cast<int>(c.kind), c.from.y, c.to.x, c.to.y, c.box[1],
+                                  c.text);
+        }
+    }
+    return visibles;
+}
+
+TEST(DiagramasCompuertasTest, ClippedPaintLeavesOutDiagramsButKeepsWhatItShows) {
+    // Processed systems with every family, alone and together, and many covers:
+    // a screen or page anywhere shows what the whole drawing has there.
+    std::mt19937 azar(20261207);
+    const auto sorteo = [&](UINT k) { return static_cast<UINT>(azar() % k); };
+    for (int caso = 0; caso < 8; ++caso) {
+        const UINT n = 4;
+        const UINT m = 2 + sorteo(4);
+        TextosFuncion unos;
+        TextosFuncion prescindibles;
+        for (UINT f = 0; f < m; ++f) {
+            for (UINT t = 0; t < (1u << n); ++t) {
+                const UINT r = sorteo(10);
+                std::string& lista = r < 3 ? unos[f] : prescindibles[f];
+                if (r < 6) {
+                    lista += (lista.empty() ? "" : ",") + std::to_string(t);
+                }
+            }
+        }
+        CSistema sistemaTodas;
+        CSistema* s = &sistemaTodas;
+        s->SetNumVariables(n);
+        s->SetNumFunctions(m);
+        s->m_bTodasSoluciones = true;
+        s->m_bProcesarPos = true;
+        s->m_bDiagramaIndividual = s->m_bDiagramaSimultaneo = true;
+        s->m_bIndividualUnTipo = s->m_bIndividualDosTipos = true;
+        s->m_bSimultaneoUnTipo = s->m_bSimultaneoDosTipos = true;
+        s->ApplyMinterms(unos, prescindibles);
+        const CRecordingDC entero = Dibujar(*s);
+        const int alto = s->m_nPosY;
+        for (int y = -100; y < alto; y += 377) {
+            SCOPED_TRACE(testing::Message() << "system " << caso << ", y " << y);
+            const CRect recorte{0, y, 1000, y + 480};
+            CRecordingDC dc;
+            dc.SetClipBox(recorte);
+            s->DrawReport(dc);
+            EXPECT_EQ(s->m_nPosY, alto);
+            EXPECT_LT(dc.Calls().size(), entero.Calls().size());
+            EXPECT_EQ(Visibles(dc, recorte), Visibles(entero, recorte));
+        }
+    }
+}
 
 }  // namespace
