@@ -483,6 +483,9 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (event->type() == QEvent::ApplicationStateChange && watched == qApp) {
         UpdateIndicators();
+    } else if (event->type() == QEvent::LeaveWhatsThisMode) {
+        // The help mode's prompt gives way to the idle text.
+        statusBar()->clearMessage();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -731,7 +731,9 @@ TEST_F(AppTest, ShiftF1EntersContextHelpWithItsPrompt) {
     EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
     EXPECT_EQ(Frame().statusBar()->currentMessage(),
               QStringLiteral("Seleccione el objeto sobre el que desea ayuda"));
+    // The prompt belongs to the help mode: once it ends, the idle text is back.
     QWhatsThis::leaveWhatsThisMode();
+    EXPECT_TRUE(Frame().statusBar()->currentMessage().isEmpty());
 }
 
 TEST_F(AppTest, AboutBoxShowsTheVersionAndNoToolTips) {
