@@ -1,5 +1,6 @@
 #include "editors/VerificadorLista.h"
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -97,13 +98,13 @@ bool CVerificadorLista::CheckRepeated(const std::string& imprescindibles,
     if (imprescindibles.empty() || prescindibles.empty()) {
         return true;
     }
-    const std::vector<UINT> dc = Numbers(prescindibles);
+    // Sorted, so that a long pasted list is checked at once, not pair by pair.
+    std::vector<UINT> dc = Numbers(prescindibles);
+    std::sort(dc.begin(), dc.end());
     for (UINT numero : Numbers(imprescindibles)) {
-        for (UINT otro : dc) {
-            if (numero == otro) {
-                AfxMessageBox(Replace("El termino %u esta repetido", "%u", std::to_string(numero)));
-                return false;
-            }
+        if (std::binary_search(dc.begin(), dc.end(), numero)) {
+            AfxMessageBox(Replace("El termino %u esta repetido", "%u", std::to_string(numero)));
+            return false;
         }
     }
     return true;
