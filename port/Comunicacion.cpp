@@ -135,10 +135,9 @@ void CComunicacion::OnSeleccionDeLaSalida() {
 }
 
 void CComunicacion::OnRelojFfd() {
-    // A term the exchange refuses writes nothing.
-    if (!UpdateData(true)) {
-        return;
-    }
+    // The clock takes no field: a refused term shows its message, and the
+    // clock still goes on.
+    UpdateData(true);
     Access([this] {
         m_puerto.WriteData(m_nDatos);
         m_puerto.WriteData(static_cast<std::uint8_t>(m_nDatos | kRelojFfd));

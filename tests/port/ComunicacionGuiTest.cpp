@@ -178,7 +178,7 @@ TEST_F(ComunicacionTest, EnviarWritesTheControlByteOfTheTerm) {
     EXPECT_EQ(m_mensajes.Messages(), Mensajes{});
 }
 
-TEST_F(ComunicacionTest, ARefusedTermShowsTheMessageAndWritesNothing) {
+TEST_F(ComunicacionTest, ARefusedTermShowsTheMessageAndIsNeverSent) {
     m_dlg.m_nTerminos = 8;
     RunWith(m_dlg, [&] {
         for (const int boton : {C::IDC_ENVIAR, C::IDC_RELOJ_FFD}) {
@@ -186,7 +186,10 @@ TEST_F(ComunicacionTest, ARefusedTermShowsTheMessageAndWritesNothing) {
                 m_placa.ClearLog();
                 Type(C::IDC_TERMINO, texto);
                 Click(boton);
-                EXPECT_TRUE(m_placa.Log().empty()) << boton << " " << texto;
+                // "Enviar" writes nothing; the clock, which takes no term, goes on.
+                EXPECT_TRUE(m_placa.Writes(Registro::Control).empty()) << boton << " " << texto;
+                EXPECT_EQ(m_placa.Writes(Registro::Datos).size(), boton == C::IDC_ENVIAR ? 0u : 2u)
+                    << texto;
             }
         }
         EXPECT_TRUE(m_dlg.isVisible());
