@@ -1,6 +1,7 @@
 #include "app/Tarnovel.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QPageSetupDialog>
@@ -12,6 +13,7 @@
 #include "app/MainFrm.h"
 #include "app/RecentFileList.h"
 #include "app/TarnovelDoc.h"
+#include "platform/File.h"
 #include "report/TarnovelView.h"
 #include "resources/Resource.h"
 #include "resources/StringTable.h"
@@ -65,6 +67,8 @@ CTarnovelDoc& CTarnovelApp::AddDocument(std::unique_ptr<CTarnovelDoc> doc) {
         m_pRecientes->WriteList();
         m_pMainFrame->UpdateRecentFiles();
     });
+    ref.SetFileInUse(
+        [this, &ref](const QString& path) { return FindDocument(path, &ref) != nullptr; });
     connect(&ref, &CTarnovelDoc::ViewsChanged, this, [this, &ref] {
         if (ref.GetViews().empty()) {
             // Later, once the closing window has finished with the document.
@@ -111,15 +115,11 @@ void CTarnovelApp::OnFileOpen() {
 
 CTarnovelDoc* CTarnovelApp::OpenDocumentFile(const QString& path) {
     const QString absoluta = QFileInfo(path).absoluteFilePath();
-    for (const auto& doc : m_documentos) {
-        if (!doc->GetPathName().isEmpty() &&
-            QFileInfo(doc->GetPathName()).absoluteFilePath() == absoluta &&
-            !doc->GetViews().empty()) {
-            if (auto* marco = qobject_cast<CChildFrame*>(doc->GetViews().front()->parentWidget())) {
-                marco->ActivateFrame();
-            }
-            return doc.get();
+    if (CTarnovelDoc* abierto = FindDocument(absoluta)) {
+        if (auto* marco = qobject_cast<CChildFrame*>(abierto->GetViews().front()->parentWidget())) {
+            marco->ActivateFrame();
         }
+        return abierto;
     }
     auto doc = std::make_unique<CTarnovelDoc>();
     if (!doc->OnOpenDocument(absoluta)) {
@@ -131,6 +131,21 @@ CTarnovelDoc* CTarnovelApp::OpenDocumentFile(const QString& path) {
     m_pMainFrame->UpdateRecentFiles();
     CreateFrame(ref);
     return &ref;
+}
+
+CTarnovelDoc* CTarnovelApp::FindDocument(const QString& path, const CTarnovelDoc* salvo) const {
+    const QString absoluta = QFileInfo(path).absoluteFilePath();
+    const std::string local = QFile::encodeName(absoluta).toStdString();
+    for (const auto& doc : m_documentos) {
+        if (doc.get() == salvo || doc->GetPathName().isEmpty() || doc->GetViews().empty()) {
+            continue;
+        }
+        const QString suya = QFileInfo(doc->GetPathName()).absoluteFilePath();
+        if (suya == absoluta || CFile::SameFile(QFile::encodeName(suya).toStdString(), local)) {
+            return doc.get();
+        }
+    }
+    return nullptr;
 }
 
 void CTarnovelApp::OnOpenRecentFile(int index) {

@@ -36,6 +36,9 @@ public:
     // Opens the file in a new document window, or activates the window of the
     // document that already has it open. nullptr when it cannot be opened.
     CTarnovelDoc* OpenDocumentFile(const QString& path);
+    // The open document, other than `salvo`, whose file is the one at `path`:
+    // by its name, or by another name of the same file (a link).
+    CTarnovelDoc* FindDocument(const QString& path, const CTarnovelDoc* salvo = nullptr) const;
     void OnOpenRecentFile(int index);
     void OnFilePrintSetup();
     void OnAppAbout();

@@ -52,6 +52,59 @@ std::string NombreLocal(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// Writes the file itself rather than a new one in its place; false, after
+// telling the user, when that fails.
+bool GuardarEnSuSitio(const QString& path, std::span<const std::uint8_t> bytes) {
+    const CFile::Causa causa = CFile::WriteInPlace(NombreLocal(path), bytes);
+    if (causa != CFile::Causa::Ninguna) {
+        Report(MensajeArchivo(causa, true), path);
+        return false;
+    }
+    return true;
+}
+
+// Writes a new file and puts it in the old one's place, so that a failure
+// leaves the old file whole; false, after telling the user, when it fails.
+bool GuardarNuevo(const QString& path, std::span<const std::uint8_t> bytes) {
+    const std::string local = NombreLocal(path);
+    QSaveFile archivo(path);
+    // A file the user may write, in a folder where no new file can be made, is
+    // written in place, as it always could be.
+    archivo.setDirectWriteFallback(true);
+    if (!archivo.open(QIODevice::WriteOnly)) {
+        Report(MensajeArchivo(CFile::WriteRefusal(local), true), path);
+        return false;
+    }
+    // The new file is the saver's own. Where it cannot take the old file's
+    // owner and group (a file shared with the user's group, say), the file is
+    // written in place instead, so that it stays theirs.
+    if (!CFile::TakeOwnerOf(static_cast<int>(archivo.handle()), local)) {
+        archivo.cancelWriting();
+        return GuardarEnSuSitio(path, bytes);
+    }
+    // Each step is checked: a buffered write that finds the disk full fails
+    // only at the flush, and the commit would still put the short file in the
+    // old one's place.
+    const auto escrito = archivo.write(reinterpret_cast<const char*>(bytes.data()),
+                                       static_cast<qint64>(bytes.size()));
+    if (escrito != static_cast<qint64>(bytes.size()) || !archivo.flush()) {
+        const CFile::Causa causa = archivo.error() == QFileDevice::ResourceError
+                                       ? CFile::Causa::DiscoLleno
+                                       : CFile::WriteFailure(local);
+        archivo.cancelWriting();
+        Report(MensajeArchivo(causa, true), path);
+        return false;
+    }
+    if (!archivo.commit()) {
+        const CFile::Causa causa = CFile::WriteRefusal(local);
+        Report(MensajeArchivo(causa == CFile::Causa::Ninguna ? CFile::Causa::ErrorEscritura : causa,
+                              true),
+               path);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool CTarnovelDoc::OnNewDocument() {
@@ -106,41 +159,19 @@ bool CTarnovelDoc::OnOpenDocument(const QString& path) {
 bool CTarnovelDoc::OnSaveDocument(const QString& path) {
     CArchive ar;
     Serialize(ar);
-    const auto& bytes = ar.Bytes();
-    if (CFile::SaveTarget(NombreLocal(path)) != CFile::Causa::Ninguna) {
+    const std::string local = NombreLocal(path);
+    if (CFile::SaveTarget(local) != CFile::Causa::Ninguna) {
         Report(MensajeArchivo(CFile::Causa::NoRegular, true), path);
         return false;
     }
-    QSaveFile archivo(path);
-    // A file the user may write, in a folder where no new file can be made, is
-    // written in place, as it always could be.
-    archivo.setDirectWriteFallback(true);
-    if (!archivo.open(QIODevice::WriteOnly)) {
-        Report(MensajeArchivo(CFile::WriteRefusal(NombreLocal(path)), true), path);
-        return false;
+    // The file's other names would keep the old content if a new file took
+    // its place.
+    const bool guardado = CFile::HasOtherLinks(local) ? GuardarEnSuSitio(path, ar.Bytes())
+                                                      : GuardarNuevo(path, ar.Bytes());
+    if (guardado) {
+        SetModifiedFlag(false);
     }
-    // Each step is checked: a buffered write that finds the disk full fails
-    // only at the flush, and the commit would still put the short file in the
-    // old one's place.
-    const auto escrito = archivo.write(reinterpret_cast<const char*>(bytes.data()),
-                                       static_cast<qint64>(bytes.size()));
-    if (escrito != static_cast<qint64>(bytes.size()) || !archivo.flush()) {
-        const CFile::Causa causa = archivo.error() == QFileDevice::ResourceError
-                                       ? CFile::Causa::DiscoLleno
-                                       : CFile::WriteFailure(NombreLocal(path));
-        archivo.cancelWriting();
-        Report(MensajeArchivo(causa, true), path);
-        return false;
-    }
-    if (!archivo.commit()) {
-        const CFile::Causa causa = CFile::WriteRefusal(NombreLocal(path));
-        Report(MensajeArchivo(causa == CFile::Causa::Ninguna ? CFile::Causa::ErrorEscritura : causa,
-                              true),
-               path);
-        return false;
-    }
-    SetModifiedFlag(false);
-    return true;
+    return guardado;
 }
 
 bool CTarnovelDoc::DoFileSave() {
@@ -154,6 +185,10 @@ bool CTarnovelDoc::DoSaveAs() {
     const QString inicial = m_strRuta.isEmpty() ? m_strTitulo : m_strRuta;
     const QString ruta = CTarnovelApp::DoPromptFileName(inicial, false);
     if (ruta.isEmpty()) {
+        return false;
+    }
+    if (m_enUso && m_enUso(ruta)) {
+        Report(res::AFX_IDP_FILE_ACCESS_DENIED, ruta);
         return false;
     }
     if (!OnSaveDocument(ruta)) {

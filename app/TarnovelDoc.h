@@ -68,6 +68,9 @@ public:
     // How the port command reaches the board. Without one it opens the first
     // parallel port; tests give their simulated board.
     void SetPortFactory(FabricaPuerto fabrica) { m_fabricaPuerto = std::move(fabrica); }
+    // Whether another open document has the file at a path: Save As refuses
+    // it, as the two windows would each save over the other's work.
+    void SetFileInUse(std::function<bool(const QString&)> enUso) { m_enUso = std::move(enUso); }
 
     // What a refused OK of an entry command shows: `una` when the system has one
     // function, otherwise `varias` with the function's number in place of %u.
@@ -104,4 +107,5 @@ private:
     bool m_bModificadoDoc = false;
     std::vector<CTarnovelView*> m_vistas;
     FabricaPuerto m_fabricaPuerto;
+    std::function<bool(const QString&)> m_enUso;
 };

@@ -124,6 +124,71 @@ CFile::Causa CFile::WriteFailure(const std::string& path) {
     return Causa::ErrorEscritura;
 }
 
+bool CFile::HasOtherLinks(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && EsRegular(info) && info.st_nlink > 1;
+}
+
+bool CFile::TakeOwnerOf(int fd, const std::string& path) {
+    struct stat viejo {};
+    struct stat nuevo {};
+    if (::stat(path.c_str(), &viejo) != 0 || ::fstat(fd, &nuevo) != 0) {
+        return true;
+    }
+    if ((viejo.st_dev == nuevo.st_dev && viejo.st_ino == nuevo.st_ino) ||
+        (viejo.st_uid == nuevo.st_uid && viejo.st_gid == nuevo.st_gid)) {
+        return true;
+    }
+    return ::fchown(fd, viejo.st_uid, viejo.st_gid) == 0;
+}
+
+CFile::Causa CFile::WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
+    const CDescriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        return FromErrno(errno);
+    }
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0 || !EsRegular(info)) {
+        return Causa::NoRegular;
+    }
+    // A full file system keeps its own message; any other refusal is a write error.
+    const auto falla = [](int error) {
+        const Causa causa = FromErrno(error);
+        return causa == Causa::DiscoLleno ? causa : Causa::ErrorEscritura;
+    };
+    if (!bytes.empty()) {
+        const int reserva = ::posix_fallocate(fd.Get(), 0, static_cast<off_t>(bytes.size()));
+        // Some file systems cannot reserve room; the writes below still report a
+        // full disk.
+        if (reserva != 0 && reserva != EOPNOTSUPP && reserva != EINVAL) {
+            return falla(reserva);
+        }
+    }
+    std::size_t escritos = 0;
+    while (escritos < bytes.size()) {
+        const ssize_t n = ::pwrite(fd.Get(), bytes.data() + escritos, bytes.size() - escritos,
+                                   static_cast<off_t>(escritos));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return falla(n < 0 ? errno : ENOSPC);
+        }
+        escritos += static_cast<std::size_t>(n);
+    }
+    if (::ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd.Get()) != 0) {
+        return falla(errno);
+    }
+    return Causa::Ninguna;
+}
+
+bool CFile::SameFile(const std::string& a, const std::string& b) {
+    struct stat primero {};
+    struct stat segundo {};
+    return ::stat(a.c_str(), &primero) == 0 && ::stat(b.c_str(), &segundo) == 0 &&
+           primero.st_dev == segundo.st_dev && primero.st_ino == segundo.st_ino;
+}
+
 CFile::Causa CFile::FromErrno(int error) {
     switch (error) {
         case 0:

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,21 @@ public:
     // (a short write says no more than that it was short), else an unexpected
     // write error.
     static Causa WriteFailure(const std::string& path);
+    // Whether other names (hard links) share the regular file at `path`: a new
+    // file put in its place would leave them with the old content.
+    static bool HasOtherLinks(const std::string& path);
+    // Gives the new file open at `fd` the owner and group of the file at `path`,
+    // so that putting it in that file's place changes neither. True when there
+    // is nothing to give or the system allows it; false when the user may write
+    // the file but not give a file its owner.
+    static bool TakeOwnerOf(int fd, const std::string& path);
+    // Writes `bytes` into the regular file at `path` itself, which keeps its
+    // owner, group, links and permissions. The room is claimed before a byte is
+    // written, so that a full disk leaves the old content whole.
+    static Causa WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes);
+    // Whether two paths name one existing file (the same device and inode),
+    // through links or not.
+    static bool SameFile(const std::string& a, const std::string& b);
     // The cause that a system error number stands for.
     static Causa FromErrno(int error);
 };

@@ -3,6 +3,7 @@
 // question, the recent-file list, the view's extent, printing and a screenshot.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QDir>
@@ -520,6 +521,49 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<CasoArchivo>& prueba) {
         return std::string(prueba.param.nombre);
     });
+
+TEST_F(AppTest, OneFileHasOneWindowUnderAnyOfItsNames) {
+    // Two windows on one file would each save over the other's work.
+    const QString ruta = Ruta(QStringLiteral("a"));
+    WriteFile(ruta, Valido());
+    const QString enlace = Ruta(QStringLiteral("enlace"));
+    const QString duro = Ruta(QStringLiteral("duro"));
+    ASSERT_TRUE(QFile::link(ruta, enlace));
+    ASSERT_EQ(::link(QFile::encodeName(ruta).constData(), QFile::encodeName(duro).constData()), 0);
+    CTarnovelDoc* doc = m_app.OpenDocumentFile(ruta);
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(m_app.OpenDocumentFile(enlace), doc);
+    EXPECT_EQ(m_app.OpenDocumentFile(duro), doc);
+    EXPECT_EQ(Windows(), 1u);
+
+    CTarnovelDoc* otro = NewDocument("3", "1");
+    ASSERT_NE(otro, nullptr);
+    otro->SetModifiedFlag(true);
+    for (const QString& nombre : {ruta, enlace, duro}) {
+        m_mensajes.Clear();
+        CModales m;
+        m.Luego([&](QWidget* modal) {
+            // As if the user had said yes to replacing the file.
+            if (auto* dlg = qobject_cast<QFileDialog*>(modal)) {
+                dlg->setOption(QFileDialog::DontConfirmOverwrite);
+            }
+            Archivo(nombre)(modal);
+        });
+        Run(m, [&] { Trigger(ID_FILE_SAVE); });
+        EXPECT_EQ(m_mensajes.Messages(),
+                  Mensajes{QStringLiteral("Imposible escribir en %1, es de sólo lectura o alguien "
+                                          "más lo ha abierto.")
+                               .arg(nombre)
+                               .toStdString()});
+    }
+    EXPECT_TRUE(otro->IsModified());
+    EXPECT_TRUE(otro->GetPathName().isEmpty());
+    QFile archivo(ruta);
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    const auto esperado = Valido();
+    EXPECT_EQ(archivo.readAll(), QByteArray(reinterpret_cast<const char*>(esperado.data()),
+                                            static_cast<qsizetype>(esperado.size())));
+}
 
 TEST_F(AppTest, FailedSaveKeepsTheDocumentModifiedAndUntitled) {
     CTarnovelDoc* doc = NewDocument("2", "1");

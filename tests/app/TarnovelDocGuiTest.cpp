@@ -85,14 +85,15 @@ private:
 };
 
 // While this lives, the thread obeys file permissions even as root: the
-// capabilities that override them are out of its effective set.
+// capabilities that override them (or those given) are out of its effective set.
 class CSinPrivilegios {
 public:
-    CSinPrivilegios() {
+    explicit CSinPrivilegios(unsigned quitar = (1u << CAP_DAC_OVERRIDE) |
+                                               (1u << CAP_DAC_READ_SEARCH)) {
         m_bLeidos = ::syscall(SYS_capget, &m_cabecera, m_anteriores) == 0;
         if (m_bLeidos) {
             __user_cap_data_struct sin[2] = {m_anteriores[0], m_anteriores[1]};
-            sin[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+            sin[0].effective &= ~quitar;
             ::syscall(SYS_capset, &m_cabecera, sin);
         }
     }
@@ -183,6 +184,29 @@ INSTANTIATE_TEST_SUITE_P(Documentos, DiscoLlenoTest, ::testing::Values(40u, 4000
                              return caso.param < 1000 ? std::string("Pequeno")
                                                       : std::string("Grande");
                          });
+
+TEST_F(TarnovelDocFileTest, AFullDiskLeavesAFileWrittenInPlaceWhole) {
+    const CTmpfs tmpfs(m_strDisco);
+    const QString ruta = Ruta("sistema");
+    const QByteArray antes = SaveAndChange(ruta, 100);
+    // Another name makes the save write the file itself, and longer.
+    ASSERT_EQ(::link(Local(ruta).c_str(), Local(Ruta("duro")).c_str()), 0);
+    m_doc.m_sistema.SetDescription(std::string(20000, 'b'));
+    std::optional<CSinEspacio> sinEspacio;
+    std::string esperado;
+    if (tmpfs.Montado()) {
+        tmpfs.Fill();
+        esperado = "La unidad de disco de destino está llena.";
+    } else {
+        sinEspacio.emplace();
+        esperado = Texto("Error inesperado al escribir en %1.", ruta);
+    }
+    EXPECT_FALSE(m_doc.DoFileSave());
+    sinEspacio.reset();
+    EXPECT_EQ(m_mensajes.Messages(), Mensajes{esperado});
+    EXPECT_EQ(Contenido(ruta), antes);
+    EXPECT_TRUE(m_doc.IsModified());
+}
 
 TEST_F(TarnovelDocFileTest, RefusesToOpenWhatIsNotARegularFileAndLoadsNothing) {
     const QString tubo = Ruta("tubo");
@@ -279,6 +303,41 @@ TEST_F(TarnovelDocFileTest, AWritableFileIsSavedWhereTheFolderTakesNoNewFile) {
     CTarnovelDoc leido;
     ASSERT_TRUE(leido.OnOpenDocument(ruta));
     EXPECT_EQ(leido.m_sistema.GetDescription(), std::string(10, 'b'));
+}
+
+TEST_F(TarnovelDocFileTest, ASaveKeepsTheFilesOtherNamesOwnerAndGroup) {
+    const QString ruta = Ruta("sistema");
+    SaveAndChange(ruta, 10);
+    const QString duro = Ruta("duro");
+    ASSERT_EQ(::link(Local(ruta).c_str(), Local(duro).c_str()), 0);
+    EXPECT_TRUE(m_doc.DoFileSave());
+    CTarnovelDoc porOtroNombre;
+    ASSERT_TRUE(porOtroNombre.OnOpenDocument(duro));
+    EXPECT_EQ(porOtroNombre.m_sistema.GetDescription(), std::string(10, 'b'));
+    if (!EsRoot()) {
+        GTEST_SKIP() << "only root may give a file to another user";
+    }
+    ASSERT_EQ(::unlink(Local(duro).c_str()), 0);
+    ASSERT_EQ(::chown(Local(ruta).c_str(), 1001, 2000), 0);
+    // Root gives the new file the old one's owner; a user who may write the
+    // file but not give it away has it written in place.
+    for (const unsigned quitar : {0u, 1u << CAP_CHOWN}) {
+        const std::string descripcion = quitar == 0 ? "de root" : "de otro";
+        m_doc.m_sistema.SetDescription(descripcion);
+        m_doc.SetModifiedFlag(true);
+        {
+            const CSinPrivilegios sinPrivilegios(quitar);
+            EXPECT_TRUE(m_doc.DoFileSave());
+        }
+        struct stat info {};
+        ASSERT_EQ(::stat(Local(ruta).c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, 1001u) << descripcion;
+        EXPECT_EQ(info.st_gid, 2000u) << descripcion;
+        CTarnovelDoc leido;
+        ASSERT_TRUE(leido.OnOpenDocument(ruta));
+        EXPECT_EQ(leido.m_sistema.GetDescription(), descripcion);
+    }
+    EXPECT_TRUE(m_mensajes.Messages().empty());
 }
 
 }  // namespace
