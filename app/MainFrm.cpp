@@ -496,6 +496,8 @@ void CMainFrame::CreateAccelerators() {
         atajo->setObjectName(QStringLiteral("atajo%1").arg(a.id));
         atajo->setContext(Qt::WindowShortcut);
         QAction* accion = GetAction(a.id);
+        // In help mode the key shows its command's help rather than running it.
+        atajo->setWhatsThis(accion->whatsThis());
         connect(atajo, &QShortcut::activated, accion, [accion] {
             if (accion->isEnabled()) {
                 accion->trigger();

@@ -778,6 +778,16 @@ TEST_F(AppTest, ShiftF1EntersContextHelpWithItsPrompt) {
     // The prompt belongs to the help mode: once it ends, the idle text is back.
     QWhatsThis::leaveWhatsThisMode();
     EXPECT_TRUE(Frame().statusBar()->currentMessage().isEmpty());
+    // An accelerator in help mode shows its command's help and runs nothing.
+    Key(Qt::SHIFT | Qt::Key_F1);
+    Key(Qt::CTRL | Qt::Key_N);
+    bool ayuda = false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        ayuda = ayuda || (w->isVisible() && w->inherits("QWhatsThat"));
+    }
+    EXPECT_TRUE(ayuda);
+    QWhatsThis::hideText();
+    EXPECT_TRUE(m_app.GetDocuments().empty());
 }
 
 TEST_F(AppTest, AboutBoxShowsTheVersionAndNoToolTips) {
