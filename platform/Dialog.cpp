@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -135,7 +136,20 @@ QLineEdit* CDialog::AddEdit(int id, int x, int y, int width, int height) {
     // No limit of its own: a longer text (a description or an equation read from
     // a file) would be cut short without a word and stored back shortened.
     campo->setMaxLength(std::numeric_limits<int>::max());
+    campo->installEventFilter(this);
     return campo;
+}
+
+bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched) != nullptr) {
+        const auto* tecla = static_cast<QKeyEvent*>(event);
+        // Control with Alt is how some layouts type a character: that one goes in.
+        if (tecla->modifiers().testFlag(Qt::AltModifier) &&
+            !tecla->modifiers().testFlag(Qt::ControlModifier) && !tecla->text().isEmpty()) {
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QLabel* CDialog::AddStatic(int id, const QString& text, int x, int y, int width, int height) {

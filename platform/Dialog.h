@@ -101,6 +101,9 @@ protected:
     CSpinButtonCtrl* AddSpin(int id, QLineEdit* buddy, int x, int y, int width, int height);
 
     void paintEvent(QPaintEvent* event) override;
+    // Alt with a letter in an edit types nothing: the dialogs have no access
+    // keys, and the letter would slip unseen into a description or equation.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Shrinks the label's font, half a point at a time, until its text fits its
     // box (wrapped when the label wraps).
     static void FitText(QLabel* etiqueta);

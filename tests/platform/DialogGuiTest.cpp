@@ -151,6 +151,20 @@ TEST(DialogTest, MembersAreShownOnInitAndTextsKeptAsTyped) {
     EXPECT_EQ(dlg.m_strTexto, " ñandú  ");
 }
 
+TEST(DialogTest, AltWithALetterTypesNothingIntoAnEdit) {
+    CPrueba dlg;
+    QString texto;
+    RunWith(dlg, [&] {
+        dlg.m_pTexto->setFocus();
+        QTest::keyClick(dlg.m_pTexto, Qt::Key_A);
+        QTest::keyClick(dlg.m_pTexto, Qt::Key_O, Qt::AltModifier);
+        QTest::keyClick(dlg.m_pTexto, Qt::Key_B);
+        texto = dlg.m_pTexto->text();
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    });
+    EXPECT_EQ(texto, QStringLiteral("ab"));
+}
+
 TEST(DialogTest, EscapeAndCancelEndWithIdCancelAndKeepTheMembers) {
     for (const bool escape : {true, false}) {
         CPrueba dlg;
