@@ -68,17 +68,19 @@ bool GuardarEnSuSitio(const QString& path, std::span<const std::uint8_t> bytes) 
 bool GuardarNuevo(const QString& path, std::span<const std::uint8_t> bytes) {
     const std::string local = NombreLocal(path);
     QSaveFile archivo(path);
-    // A file the user may write, in a folder where no new file can be made, is
-    // written in place, as it always could be.
-    archivo.setDirectWriteFallback(true);
     if (!archivo.open(QIODevice::WriteOnly)) {
+        // A file the user may write, in a folder where no new file can be
+        // made, is written in place, as it always could be.
+        if (QFileInfo::exists(path)) {
+            return GuardarEnSuSitio(path, bytes);
+        }
         Report(MensajeArchivo(CFile::WriteRefusal(local), true), path);
         return false;
     }
     // The new file is the saver's own. Where it cannot take the old file's
-    // owner and group (a file shared with the user's group, say), the file is
-    // written in place instead, so that it stays theirs.
-    if (!CFile::TakeOwnerOf(static_cast<int>(archivo.handle()), local)) {
+    // owner, group and access list (a file shared with the user's group, say),
+    // the file is written in place instead, so that it keeps them.
+    if (!CFile::TakeAttributesOf(static_cast<int>(archivo.handle()), local)) {
         archivo.cancelWriting();
         return GuardarEnSuSitio(path, bytes);
     }

@@ -3,10 +3,13 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -63,6 +66,38 @@ CFile::Causa ReadUpTo(int fd, std::size_t limite, std::vector<std::uint8_t>& dat
             return CFile::Causa::Ninguna;
         }
     }
+}
+
+// Copies the extended attributes of the file at `path`, its access list among
+// them, onto the file open at `fd`. The security labels are left to the
+// system, which gives the new file its own.
+bool CopiaAtributos(const std::string& path, int fd) {
+    const ssize_t largo = ::listxattr(path.c_str(), nullptr, 0);
+    if (largo <= 0) {
+        return largo == 0 || errno == ENOTSUP;
+    }
+    std::vector<char> nombres(static_cast<std::size_t>(largo));
+    const ssize_t leidos = ::listxattr(path.c_str(), nombres.data(), nombres.size());
+    if (leidos < 0) {
+        return false;
+    }
+    std::vector<char> valor;
+    for (const char* nombre = nombres.data(); nombre < nombres.data() + leidos;
+         nombre += std::strlen(nombre) + 1) {
+        if (std::string_view(nombre).starts_with("security.")) {
+            continue;
+        }
+        const ssize_t tamano = ::getxattr(path.c_str(), nombre, nullptr, 0);
+        if (tamano < 0) {
+            return false;
+        }
+        valor.resize(static_cast<std::size_t>(tamano));
+        const ssize_t n = ::getxattr(path.c_str(), nombre, valor.data(), valor.size());
+        if (n < 0 || ::fsetxattr(fd, nombre, valor.data(), static_cast<std::size_t>(n), 0) != 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -129,17 +164,20 @@ bool CFile::HasOtherLinks(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && EsRegular(info) && info.st_nlink > 1;
 }
 
-bool CFile::TakeOwnerOf(int fd, const std::string& path) {
+bool CFile::TakeAttributesOf(int fd, const std::string& path) {
     struct stat viejo {};
     struct stat nuevo {};
     if (::stat(path.c_str(), &viejo) != 0 || ::fstat(fd, &nuevo) != 0) {
         return true;
     }
-    if ((viejo.st_dev == nuevo.st_dev && viejo.st_ino == nuevo.st_ino) ||
-        (viejo.st_uid == nuevo.st_uid && viejo.st_gid == nuevo.st_gid)) {
+    if (viejo.st_dev == nuevo.st_dev && viejo.st_ino == nuevo.st_ino) {
         return true;
     }
-    return ::fchown(fd, viejo.st_uid, viejo.st_gid) == 0;
+    if ((viejo.st_uid != nuevo.st_uid || viejo.st_gid != nuevo.st_gid) &&
+        ::fchown(fd, viejo.st_uid, viejo.st_gid) != 0) {
+        return false;
+    }
+    return CopiaAtributos(path, fd);
 }
 
 CFile::Causa CFile::WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
@@ -156,12 +194,19 @@ CFile::Causa CFile::WriteInPlace(const std::string& path, std::span<const std::u
         const Causa causa = FromErrno(error);
         return causa == Causa::DiscoLleno ? causa : Causa::ErrorEscritura;
     };
-    if (!bytes.empty()) {
-        const int reserva = ::posix_fallocate(fd.Get(), 0, static_cast<off_t>(bytes.size()));
-        // Some file systems cannot reserve room; the writes below still report a
-        // full disk.
-        if (reserva != 0 && reserva != EOPNOTSUPP && reserva != EINVAL) {
-            return falla(reserva);
+    if (!bytes.empty() && ::fallocate(fd.Get(), 0, 0, static_cast<off_t>(bytes.size())) != 0) {
+        const int error = errno;
+        if (error != EOPNOTSUPP && error != ENOSYS && error != EINVAL) {
+            return falla(error);
+        }
+        // This file system reserves no room: its free room is all there is to go by.
+        struct statvfs espacio {};
+        const auto crece =
+            static_cast<std::uint64_t>(bytes.size()) -
+            std::min<std::uint64_t>(bytes.size(), static_cast<std::uint64_t>(info.st_size));
+        if (::fstatvfs(fd.Get(), &espacio) == 0 &&
+            static_cast<std::uint64_t>(espacio.f_bavail) * espacio.f_frsize < crece) {
+            return Causa::DiscoLleno;
         }
     }
     std::size_t escritos = 0;

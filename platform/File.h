@@ -45,11 +45,12 @@ public:
     // Whether other names (hard links) share the regular file at `path`: a new
     // file put in its place would leave them with the old content.
     static bool HasOtherLinks(const std::string& path);
-    // Gives the new file open at `fd` the owner and group of the file at `path`,
-    // so that putting it in that file's place changes neither. True when there
-    // is nothing to give or the system allows it; false when the user may write
-    // the file but not give a file its owner.
-    static bool TakeOwnerOf(int fd, const std::string& path);
+    // Gives the new file open at `fd` the owner, group, access list and other
+    // extended attributes of the file at `path`, so that putting it in that
+    // file's place changes none of them. True when there is nothing to give or
+    // the system allows it; false when it refuses (a user who may write the
+    // file but not give a file its owner).
+    static bool TakeAttributesOf(int fd, const std::string& path);
     // Writes `bytes` into the regular file at `path` itself, which keeps its
     // owner, group, links and permissions. The room is claimed before a byte is
     // written, so that a full disk leaves the old content whole.

@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -154,21 +155,25 @@ protected:
 struct CasoDisco {
     const char* nombre;
     std::size_t largo;
-    // Another name makes the save write the file itself, and longer.
-    bool enSuSitio;
+    // Another name of the file, or a folder that takes no new file, make the
+    // save write the file itself, and then a longer document.
+    enum class Como { Nuevo, OtroNombre, CarpetaCerrada } como;
 };
 
 class DiscoLlenoTest : public TarnovelDocFileTest,
                        public ::testing::WithParamInterface<CasoDisco> {};
 
 TEST_P(DiscoLlenoTest, FailedSaveKeepsTheOldFileByteForByteAndTheDocumentModified) {
+    using Como = CasoDisco::Como;
     const CasoDisco& caso = GetParam();
     const CTmpfs tmpfs(m_strDisco);
     const QString ruta = Ruta("sistema");
     const QByteArray antes = SaveAndChange(ruta, caso.largo);
     ASSERT_GT(antes.size(), static_cast<qsizetype>(caso.largo));
-    if (caso.enSuSitio) {
+    if (caso.como == Como::OtroNombre) {
         ASSERT_EQ(::link(Local(ruta).c_str(), Local(Ruta("duro")).c_str()), 0);
+    }
+    if (caso.como != Como::Nuevo) {
         m_doc.m_sistema.SetDescription(std::string(20000, 'b'));
     }
     std::optional<CSinEspacio> sinEspacio;
@@ -180,25 +185,32 @@ TEST_P(DiscoLlenoTest, FailedSaveKeepsTheOldFileByteForByteAndTheDocumentModifie
         sinEspacio.emplace();
         esperado = Texto("Error inesperado al escribir en %1.", ruta);
     }
-    EXPECT_FALSE(m_doc.DoFileSave());
+    if (caso.como == Como::CarpetaCerrada) {
+        QFile::setPermissions(m_strDisco, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    {
+        const CSinPrivilegios sinPrivilegios;
+        EXPECT_FALSE(m_doc.DoFileSave());
+    }
+    QFile::setPermissions(m_strDisco, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     sinEspacio.reset();
     EXPECT_EQ(m_mensajes.Messages(), Mensajes{esperado});
     EXPECT_EQ(Contenido(ruta), antes);
     EXPECT_TRUE(m_doc.IsModified());
     const QStringList quedan = QDir(m_strDisco).entryList(QDir::Files);
-    EXPECT_EQ(quedan.size(), (tmpfs.Montado() ? 2 : 1) + (caso.enSuSitio ? 1 : 0))
+    EXPECT_EQ(quedan.size(), (tmpfs.Montado() ? 2 : 1) + (caso.como == Como::OtroNombre ? 1 : 0))
         << "no half-written file is left";
 }
 
 // One document fits the write buffer and fails only at the flush; another
-// fails while it is written; the last is written into the file itself.
-INSTANTIATE_TEST_SUITE_P(Documentos, DiscoLlenoTest,
-                         ::testing::Values(CasoDisco{"Pequeno", 40, false},
-                                           CasoDisco{"Grande", 40000, false},
-                                           CasoDisco{"EnSuSitio", 100, true}),
-                         [](const ::testing::TestParamInfo<CasoDisco>& caso) {
-                             return std::string(caso.param.nombre);
-                         });
+// fails while it is written; the last two are written into the file itself.
+INSTANTIATE_TEST_SUITE_P(
+    Documentos, DiscoLlenoTest,
+    ::testing::Values(CasoDisco{"Pequeno", 40, CasoDisco::Como::Nuevo},
+                      CasoDisco{"Grande", 40000, CasoDisco::Como::Nuevo},
+                      CasoDisco{"OtroNombre", 100, CasoDisco::Como::OtroNombre},
+                      CasoDisco{"CarpetaCerrada", 100, CasoDisco::Como::CarpetaCerrada}),
+    [](const ::testing::TestParamInfo<CasoDisco>& caso) { return std::string(caso.param.nombre); });
 
 TEST_F(TarnovelDocFileTest, RefusesToOpenWhatIsNotARegularFileAndLoadsNothing) {
     const QString tubo = Ruta("tubo");
@@ -330,6 +342,55 @@ TEST_F(TarnovelDocFileTest, ASaveKeepsTheFilesOtherNamesOwnerAndGroup) {
         EXPECT_EQ(leido.m_sistema.GetDescription(), descripcion);
     }
     EXPECT_TRUE(m_mensajes.Messages().empty());
+}
+
+TEST_F(TarnovelDocFileTest, AFileWithTwoNamesIsSavedWhereNoRoomCanBeReserved) {
+    // ramfs reserves no room, as ext2 or NFSv3 do not.
+    if (::mount("ramfs", Local(m_strDisco).c_str(), "ramfs", 0, nullptr) != 0) {
+        GTEST_SKIP() << "no file system can be mounted here";
+    }
+    const QString ruta = Ruta("sistema");
+    SaveAndChange(ruta, 100);
+    ASSERT_EQ(::link(Local(ruta).c_str(), Local(Ruta("duro")).c_str()), 0);
+    const bool guardado = m_doc.DoFileSave();
+    CTarnovelDoc leido;
+    const bool abierto = leido.OnOpenDocument(Ruta("duro"));
+    ::umount2(Local(m_strDisco).c_str(), MNT_DETACH);
+    EXPECT_TRUE(guardado);
+    EXPECT_TRUE(m_mensajes.Messages().empty());
+    ASSERT_TRUE(abierto);
+    EXPECT_EQ(leido.m_sistema.GetDescription(), std::string(100, 'b'));
+}
+
+TEST_F(TarnovelDocFileTest, ASaveKeepsTheFilesAccessListAndAttributes) {
+    const QString ruta = Ruta("sistema");
+    SaveAndChange(ruta, 10);
+    const std::string local = Local(ruta);
+    ASSERT_EQ(::chmod(local.c_str(), 0644), 0);
+    // The kernel's form of an access list: user 4242 may write, the group
+    // only read, the mask lets writing through.
+    struct Entrada {
+        std::uint16_t etiqueta;
+        std::uint16_t permiso;
+        std::uint32_t id;
+    };
+    struct {
+        std::uint32_t version;
+        Entrada entradas[5];
+    } lista{2, {{0x01, 6, ~0u}, {0x02, 6, 4242}, {0x04, 4, ~0u}, {0x10, 6, ~0u}, {0x20, 4, ~0u}}};
+    if (::setxattr(local.c_str(), "system.posix_acl_access", &lista, sizeof lista, 0) != 0 ||
+        ::setxattr(local.c_str(), "user.origen", "x", 1, 0) != 0) {
+        GTEST_SKIP() << "no access lists or user attributes on this file system";
+    }
+    struct stat antes {};
+    ASSERT_EQ(::stat(local.c_str(), &antes), 0);
+    EXPECT_TRUE(m_doc.DoFileSave());
+    struct stat despues {};
+    ASSERT_EQ(::stat(local.c_str(), &despues), 0);
+    EXPECT_EQ(despues.st_mode, antes.st_mode);
+    EXPECT_EQ(::getxattr(local.c_str(), "system.posix_acl_access", nullptr, 0),
+              static_cast<ssize_t>(sizeof lista));
+    EXPECT_EQ(::getxattr(local.c_str(), "user.origen", nullptr, 0), 1);
 }
 
 }  // namespace
