@@ -199,12 +199,13 @@ CFile::Causa CFile::WriteInPlace(const std::string& path, std::span<const std::u
         if (error != EOPNOTSUPP && error != ENOSYS && error != EINVAL) {
             return falla(error);
         }
-        // This file system reserves no room: its free room is all there is to go by.
+        // This file system reserves no room: its free room, where it tells
+        // one (ramfs does not), is all there is to go by.
         struct statvfs espacio {};
         const auto crece =
             static_cast<std::uint64_t>(bytes.size()) -
             std::min<std::uint64_t>(bytes.size(), static_cast<std::uint64_t>(info.st_size));
-        if (::fstatvfs(fd.Get(), &espacio) == 0 &&
+        if (::fstatvfs(fd.Get(), &espacio) == 0 && espacio.f_blocks != 0 &&
             static_cast<std::uint64_t>(espacio.f_bavail) * espacio.f_frsize < crece) {
             return Causa::DiscoLleno;
         }

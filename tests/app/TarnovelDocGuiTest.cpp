@@ -352,6 +352,7 @@ TEST_F(TarnovelDocFileTest, AFileWithTwoNamesIsSavedWhereNoRoomCanBeReserved) {
     const QString ruta = Ruta("sistema");
     SaveAndChange(ruta, 100);
     ASSERT_EQ(::link(Local(ruta).c_str(), Local(Ruta("duro")).c_str()), 0);
+    m_doc.m_sistema.SetDescription(std::string(5000, 'b'));
     const bool guardado = m_doc.DoFileSave();
     CTarnovelDoc leido;
     const bool abierto = leido.OnOpenDocument(Ruta("duro"));
@@ -359,7 +360,7 @@ TEST_F(TarnovelDocFileTest, AFileWithTwoNamesIsSavedWhereNoRoomCanBeReserved) {
     EXPECT_TRUE(guardado);
     EXPECT_TRUE(m_mensajes.Messages().empty());
     ASSERT_TRUE(abierto);
-    EXPECT_EQ(leido.m_sistema.GetDescription(), std::string(100, 'b'));
+    EXPECT_EQ(leido.m_sistema.GetDescription(), std::string(5000, 'b'));
 }
 
 TEST_F(TarnovelDocFileTest, ASaveKeepsTheFilesAccessListAndAttributes) {
