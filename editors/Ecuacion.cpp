@@ -136,6 +136,11 @@ bool CEcuacion::CheckSyntax(const std::string& ecuacion) const {
             continue;
         }
         balance += c == '(' ? 1 : c == ')' ? -1 : 0;
+        // A ')' with no '(' open would close nothing: "A)(B" would stand for A.
+        if (balance < 0) {
+            AfxMessageBox("El numero de parentesis '(' no coincide con el de ')'");
+            return false;
+        }
         anterior = c;
     }
     if (ecuacion.empty()) {
