@@ -1,5 +1,7 @@
 #include "report/TarnovelView.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
@@ -7,11 +9,13 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QToolButton>
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "logic/Sistema.h"
 #include "platform/BoundsDC.h"
@@ -187,6 +191,24 @@ bool CTarnovelView::OnFilePrint(QPrinter& printer) {
 
 void CTarnovelView::OnFilePrintPreview(QPrinter& printer) {
     QPrintPreviewDialog vista(&printer, this);
+    // Its tool bar takes no focus and has no keys: Tab reaches the buttons, and
+    // printing, paging and zooming take the usual keys.
+    for (QToolButton* boton : vista.findChildren<QToolButton*>()) {
+        boton->setFocusPolicy(Qt::TabFocus);
+    }
+    const std::pair<const char*, QKeySequence> teclas[] = {
+        {"Print", QKeySequence::Print},
+        {"Next page", QKeySequence::MoveToNextPage},
+        {"Previous page", QKeySequence::MoveToPreviousPage},
+        {"Zoom in", QKeySequence::ZoomIn},
+        {"Zoom out", QKeySequence::ZoomOut}};
+    for (QAction* accion : vista.findChildren<QAction*>()) {
+        for (const auto& [texto, tecla] : teclas) {
+            if (accion->text() == QCoreApplication::translate("QPrintPreviewDialog", texto)) {
+                accion->setShortcut(tecla);
+            }
+        }
+    }
     connect(&vista, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* p) { PrintReport(*p); });
     vista.exec();

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
@@ -13,6 +15,7 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <map>
 
@@ -254,11 +257,24 @@ TEST(TarnovelViewTest, PrintsAndPreviewsEveryPageOfALongReport) {
     const QPoint enHoja(ultima.x - paginas.back().origen.x, ultima.y - paginas.back().origen.y);
     EXPECT_FALSE(Ink(hoja.copy(QRect(enHoja, QSize(20, 16)))).isEmpty()) << ultima;
 
+    // The preview shows every page, and the keyboard pages through it and prints.
     std::size_t vistas = 0;
+    int trasAvanzar = 0;
+    bool imprimeConTecla = false;
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* previa = modal != nullptr ? modal->findChild<QPrintPreviewWidget*>() : nullptr) {
             vistas = static_cast<std::size_t>(previa->pageCount());
+            modal->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
+            QTest::keyClick(modal, Qt::Key_PageDown);
+            trasAvanzar = previa->currentPage();
+            for (QAction* a : modal->findChildren<QAction*>()) {
+                imprimeConTecla =
+                    imprimeConTecla ||
+                    (a->shortcut() == QKeySequence::Print &&
+                     a->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"));
+            }
         }
         if (auto* dialogo = qobject_cast<QDialog*>(modal)) {
             dialogo->reject();
@@ -266,6 +282,8 @@ TEST(TarnovelViewTest, PrintsAndPreviewsEveryPageOfALongReport) {
     });
     vista.OnFilePrintPreview(impresora);
     EXPECT_EQ(vistas, paginas.size());
+    EXPECT_EQ(trasAvanzar, 2);
+    EXPECT_TRUE(imprimeConTecla);
 }
 
 }  // namespace
