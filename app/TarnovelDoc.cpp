@@ -167,9 +167,12 @@ bool CTarnovelDoc::OnSaveDocument(const QString& path) {
         return false;
     }
     // The file's other names would keep the old content if a new file took
-    // its place.
-    const bool guardado = CFile::HasOtherLinks(local) ? GuardarEnSuSitio(path, ar.Bytes())
-                                                      : GuardarNuevo(path, ar.Bytes());
+    // its place. The new file is first named after the old one plus a suffix
+    // of seven characters, which a name near the folder's limit has no room for.
+    const bool enSuSitio = CFile::HasOtherLinks(local) ||
+                           (QFileInfo::exists(path) && CFile::NameLeavesNoRoomFor(local, 7));
+    const bool guardado =
+        enSuSitio ? GuardarEnSuSitio(path, ar.Bytes()) : GuardarNuevo(path, ar.Bytes());
     if (guardado) {
         SetModifiedFlag(false);
     }

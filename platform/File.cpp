@@ -164,6 +164,13 @@ bool CFile::HasOtherLinks(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && EsRegular(info) && info.st_nlink > 1;
 }
 
+bool CFile::NameLeavesNoRoomFor(const std::string& path, std::size_t extra) {
+    const long limite = ::pathconf(Carpeta(path).c_str(), _PC_NAME_MAX);
+    const std::size_t barra = path.find_last_of('/');
+    const std::size_t largo = barra == std::string::npos ? path.size() : path.size() - barra - 1;
+    return limite > 0 && largo + extra > static_cast<std::size_t>(limite);
+}
+
 bool CFile::TakeAttributesOf(int fd, const std::string& path) {
     struct stat viejo {};
     struct stat nuevo {};

@@ -45,6 +45,9 @@ public:
     // Whether other names (hard links) share the regular file at `path`: a new
     // file put in its place would leave them with the old content.
     static bool HasOtherLinks(const std::string& path);
+    // Whether the last name of `path` is too long for its folder once `extra`
+    // more characters are added to it (a new file named after the old one).
+    static bool NameLeavesNoRoomFor(const std::string& path, std::size_t extra);
     // Gives the new file open at `fd` the owner, group, access list and other
     // extended attributes of the file at `path`, so that putting it in that
     // file's place changes none of them. True when there is nothing to give or

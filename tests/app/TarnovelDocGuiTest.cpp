@@ -395,3 +395,17 @@ TEST_F(TarnovelDocFileTest, ASaveKeepsTheFilesAccessListAndAttributes) {
 }
 
 }  // namespace
+
+TEST_F(TarnovelDocFileTest, AFileWhoseNameIsNearTheLimitIsSavedAgain) {
+    // The safe save's new file is named after the old one plus a suffix, too
+    // long for these names.
+    for (const std::size_t largo : {249U, 255U}) {
+        const QString ruta = Ruta(std::string(largo, 'n').c_str());
+        SaveAndChange(ruta, 10);
+        m_mensajes.Clear();
+        EXPECT_TRUE(m_doc.DoFileSave()) << largo;
+        EXPECT_EQ(m_mensajes.Messages(), Mensajes{});
+        EXPECT_TRUE(Contenido(ruta).contains("bbbbbbbbbb")) << largo;
+        EXPECT_EQ(QDir(m_strDisco).entryList(QDir::Files).size(), largo == 249U ? 1 : 2);
+    }
+}
