@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMdiArea>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -205,9 +206,7 @@ QString CTarnovelApp::DoPromptFileName(const QString& initial, bool open) {
     dialogo.setObjectName(QStringLiteral("dialogoArchivo"));
     // The same dialog on every desktop, in the program's language.
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
-    // "*.*" would hide the files without an extension, which is how this
-    // program saves them.
-    dialogo.setNameFilter(QStringLiteral("Todos los archivos (*)"));
+    dialogo.setNameFilter(Cadena(res::AFX_IDS_ALLFILTER));
     if (open) {
         dialogo.setAcceptMode(QFileDialog::AcceptOpen);
         dialogo.setFileMode(QFileDialog::ExistingFile);
@@ -217,6 +216,12 @@ QString CTarnovelApp::DoPromptFileName(const QString& initial, bool open) {
     }
     if (!initial.isEmpty()) {
         dialogo.selectFile(initial);
+    }
+    // The filter shows the program's "*.*", a pattern that here would hide the
+    // files without an extension, which is how this program saves them: the
+    // list itself takes every name.
+    if (auto* modelo = dialogo.findChild<QFileSystemModel*>()) {
+        modelo->setNameFilters({QStringLiteral("*")});
     }
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
         return QString();

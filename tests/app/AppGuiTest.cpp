@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -436,6 +437,27 @@ TEST_F(AppTest, SaveAndOpenRoundTripThroughTheFileDialogs) {
     OpenThroughDialog(ruta);
     EXPECT_EQ(m_app.GetDocuments().size(), 1u);
     EXPECT_EQ(Windows(), 1u);
+}
+
+TEST_F(AppTest, OpenDialogOffersAllFilesAndListsThoseWithoutAnExtension) {
+    const QString ruta = Ruta(QStringLiteral("cruce"));
+    WriteFile(ruta, {});
+    QStringList filtros;
+    bool listado = false;
+    CModales m;
+    m.Luego([&](QWidget* modal) {
+        auto* dlg = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dlg, nullptr);
+        filtros = dlg->nameFilters();
+        dlg->setDirectory(m_carpeta.path());
+        auto* modelo = dlg->findChild<QFileSystemModel*>();
+        ASSERT_NE(modelo, nullptr);
+        listado = QTest::qWaitFor([&] { return modelo->index(ruta).isValid(); });
+        dlg->reject();
+    });
+    Run(m, [&] { Trigger(ID_FILE_OPEN); });
+    EXPECT_EQ(filtros, QStringList{QStringLiteral("Todos los archivos (*.*)")});
+    EXPECT_TRUE(listado);
 }
 
 struct CasoArchivo {
