@@ -8,6 +8,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <csignal>
 
 #include "app/AboutDlg.h"
 #include "app/ChildFrm.h"
@@ -46,6 +47,10 @@ CTarnovelApp::~CTarnovelApp() {
 bool CTarnovelApp::InitInstance(const QStringList& arguments) {
     // The command line is read but nothing on it is acted upon.
     (void)arguments;
+    // Past the user's file-size limit (ulimit -f) a write then fails and the
+    // save says so, instead of the signal ending the program and every
+    // unsaved document with it.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The title of the message boxes. Not the display name, which Qt would
     // append to every window's title.
     QApplication::setApplicationName(Cadena(res::IDS_APP_TITLE));

@@ -3,6 +3,7 @@
 // question, the recent-file list, the view's extent, printing and a screenshot.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
@@ -599,6 +600,23 @@ TEST_F(AppTest, FailedSaveKeepsTheDocumentModifiedAndUntitled) {
     EXPECT_EQ(doc->GetTitle(), QStringLiteral("Tarnovel1"));
     EXPECT_TRUE(doc->GetPathName().isEmpty());
     EXPECT_FALSE(QFile::exists(ruta));
+}
+
+TEST_F(AppTest, ASaveBeyondTheUsersFileSizeLimitFailsAndTheProgramGoesOn) {
+    CTarnovelDoc* doc = NewDocument("2", "1");
+    doc->SetModifiedFlag(true);
+    const QString ruta = Ruta(QStringLiteral("sistema"));
+    rlimit limite{};
+    ::getrlimit(RLIMIT_FSIZE, &limite);
+    rlimit cero = limite;
+    cero.rlim_cur = 0;
+    ::setrlimit(RLIMIT_FSIZE, &cero);
+    const bool guardado = doc->OnSaveDocument(ruta);
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    EXPECT_FALSE(guardado);
+    EXPECT_EQ(m_mensajes.Messages().size(), 1u);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_TRUE(doc->OnSaveDocument(ruta)) << "within the limit again";
 }
 
 TEST_F(AppTest, EmptyFileOpensAsASystemOfOneVariable) {
