@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QPageRanges>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
@@ -119,20 +120,55 @@ void CTarnovelView::paintEvent(QPaintEvent* event) {
 }
 
 bool CTarnovelView::PrintReport(QPrinter& printer) {
+    const std::vector<SPagina> paginas = Pages(m_sistema, PageSize(printer));
+    const std::vector<std::size_t> orden = PrintOrder(paginas.size(), printer);
+    if (orden.empty()) {
+        // A range beyond the report's last page: nothing was asked for.
+        return true;
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         AfxMessageBox("Imposible iniciar la impresión.");
         return false;
     }
-    const std::vector<SPagina> paginas = Pages(m_sistema, PageSize(printer));
-    for (std::size_t i = 0; i < paginas.size(); ++i) {
+    for (std::size_t i = 0; i < orden.size(); ++i) {
         if (i > 0 && !printer.newPage()) {
             painter.end();
             return false;
         }
-        DrawPage(m_sistema, painter, printer, paginas[i]);
+        DrawPage(m_sistema, painter, printer, paginas[orden[i]]);
     }
     return painter.end();
+}
+
+std::vector<std::size_t> CTarnovelView::PrintOrder(std::size_t total, const QPrinter& printer) {
+    // The dialog counts pages from 1.
+    const QPageRanges pedidas =
+        printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges();
+    std::vector<std::size_t> rango;
+    for (std::size_t i = 0; i < total; ++i) {
+        if (pedidas.isEmpty() || pedidas.contains(static_cast<int>(i) + 1)) {
+            rango.push_back(i);
+        }
+    }
+    if (printer.pageOrder() == QPrinter::LastPageFirst) {
+        std::reverse(rango.begin(), rango.end());
+    }
+    // A printer that makes no copies of its own (a PDF file) gets them from us.
+    const std::size_t copias = printer.supportsMultipleCopies()
+                                   ? 1
+                                   : static_cast<std::size_t>(std::max(printer.copyCount(), 1));
+    std::vector<std::size_t> orden;
+    if (printer.collateCopies()) {
+        for (std::size_t c = 0; c < copias; ++c) {
+            orden.insert(orden.end(), rango.begin(), rango.end());
+        }
+    } else {
+        for (const std::size_t pagina : rango) {
+            orden.insert(orden.end(), copias, pagina);
+        }
+    }
+    return orden;
 }
 
 CSize CTarnovelView::PageSize(const QPaintDevice& device) {
@@ -180,9 +216,11 @@ void CTarnovelView::DrawPage(CSistema& sistema, QPainter& painter, const QPaintD
 
 bool CTarnovelView::OnFilePrint(QPrinter& printer) {
     QPrintDialog dialogo(&printer, this);
-    dialogo.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialogo.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialogo.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    // The page range stays on, so that the dialog hands it to PrintReport: with
+    // it off, Qt passes the range to a CUPS server only, and a PDF file got
+    // every page.
     if (dialogo.exec() != QDialog::Accepted) {
         return false;
     }
@@ -190,6 +228,10 @@ bool CTarnovelView::OnFilePrint(QPrinter& printer) {
 }
 
 void CTarnovelView::OnFilePrintPreview(QPrinter& printer) {
+    // The preview shows the whole report once, whatever the last print asked.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageOrder(QPrinter::FirstPageFirst);
+    printer.setCopyCount(1);
     QPrintPreviewDialog vista(&printer, this);
     // Its tool bar takes no focus and has no keys: Tab reaches the buttons, and
     // printing, paging and zooming take the usual keys.

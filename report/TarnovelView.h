@@ -38,8 +38,13 @@ public:
     bool OnFilePrint(QPrinter& printer);
     // "&Presentación preliminar": the preview of every page.
     void OnFilePrintPreview(QPrinter& printer);
-    // Prints every page without asking. false when the printer could not start.
+    // Prints without asking the pages that the printer's settings ask for (see
+    // PrintOrder). false when the printer could not start.
     bool PrintReport(QPrinter& printer);
+    // Which of the report's pages, counted from 0, go to the printer and in what
+    // order: the print dialog's page range, its page order, and the copies that
+    // a printer which makes none of its own (a PDF file) needs to be sent.
+    static std::vector<std::size_t> PrintOrder(std::size_t total, const QPrinter& printer);
 
     // The extent to scroll over: the estimate, grown to the drawing plus a margin.
     static CSize ReportExtent(CSistema& sistema);

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
@@ -13,7 +14,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -284,6 +287,44 @@ TEST(TarnovelViewTest, PrintsAndPreviewsEveryPageOfALongReport) {
     EXPECT_EQ(vistas, paginas.size());
     EXPECT_EQ(trasAvanzar, 2);
     EXPECT_TRUE(imprimeConTecla);
+}
+
+// What the user chooses in the print dialog (pages 2 to 3, in reverse order,
+// two copies not collated) is what is printed; a PDF file makes no copies of
+// its own, so the report sends them.
+TEST(TarnovelViewTest, PrintsThePagesOrderAndCopiesChosenInThePrintDialog) {
+    auto s = Larga();
+    CTarnovelView vista(*s);
+    QTemporaryDir carpeta;
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(carpeta.filePath(QStringLiteral("rango.pdf")));
+    const std::size_t total = CTarnovelView::Pages(*s, CTarnovelView::PageSize(impresora)).size();
+    ASSERT_GE(total, 4u);
+    bool elegido = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialogo = QApplication::activeModalWidget();
+        auto* desde =
+            dialogo != nullptr ? dialogo->findChild<QRadioButton*>("printRange") : nullptr;
+        if (desde == nullptr || !desde->isEnabled()) {
+            if (dialogo != nullptr) {
+                dialogo->close();
+            }
+            return;
+        }
+        desde->setChecked(true);
+        dialogo->findChild<QSpinBox*>("from")->setValue(2);
+        dialogo->findChild<QSpinBox*>("to")->setValue(3);
+        dialogo->findChild<QCheckBox*>("reverse")->setChecked(true);
+        dialogo->findChild<QSpinBox*>("copies")->setValue(2);
+        dialogo->findChild<QCheckBox*>("collate")->setChecked(false);
+        elegido = true;
+        qobject_cast<QDialog*>(dialogo)->accept();
+    });
+    ASSERT_TRUE(vista.OnFilePrint(impresora));
+    ASSERT_TRUE(elegido) << "the dialog offers no page range";
+    EXPECT_EQ(CTarnovelView::PrintOrder(total, impresora), (std::vector<std::size_t>{2, 2, 1, 1}));
+    EXPECT_EQ(PdfPages(impresora.outputFileName()), 4);
 }
 
 }  // namespace
