@@ -231,13 +231,21 @@ int PdfPages(const QString& ruta) {
                             datos.count("/Type /Page "));
 }
 
-TEST(TarnovelViewTest, PrintsAndPreviewsEveryPageOfALongReport) {
-    auto s = Larga();
-    CTarnovelView vista(*s);
+// The long report, its view, and a printer that writes a PDF file.
+struct SImpresionLarga {
+    std::unique_ptr<CSistema> s = Larga();
+    CTarnovelView vista{*s};
     QTemporaryDir carpeta;
-    QPrinter impresora(QPrinter::HighResolution);
-    impresora.setOutputFormat(QPrinter::PdfFormat);
-    impresora.setOutputFileName(carpeta.filePath(QStringLiteral("largo.pdf")));
+    QPrinter impresora{QPrinter::HighResolution};
+    SImpresionLarga() {
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(carpeta.filePath(QStringLiteral("informe.pdf")));
+    }
+};
+
+TEST(TarnovelViewTest, PrintsAndPreviewsEveryPageOfALongReport) {
+    SImpresionLarga prueba;
+    auto& [s, vista, carpeta, impresora] = prueba;
     impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     const auto paginas = CTarnovelView::Pages(*s, CTarnovelView::PageSize(impresora));
@@ -293,12 +301,8 @@ TEST(TarnovelViewTest, PrintsAndPreviewsEveryPageOfALongReport) {
 // two copies not collated) is what is printed; a PDF file makes no copies of
 // its own, so the report sends them.
 TEST(TarnovelViewTest, PrintsThePagesOrderAndCopiesChosenInThePrintDialog) {
-    auto s = Larga();
-    CTarnovelView vista(*s);
-    QTemporaryDir carpeta;
-    QPrinter impresora(QPrinter::HighResolution);
-    impresora.setOutputFormat(QPrinter::PdfFormat);
-    impresora.setOutputFileName(carpeta.filePath(QStringLiteral("rango.pdf")));
+    SImpresionLarga prueba;
+    auto& [s, vista, carpeta, impresora] = prueba;
     const std::size_t total = CTarnovelView::Pages(*s, CTarnovelView::PageSize(impresora)).size();
     ASSERT_GE(total, 4u);
     bool elegido = false;
