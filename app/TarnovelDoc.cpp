@@ -97,11 +97,26 @@ bool GuardarNuevo(const QString& path, std::span<const std::uint8_t> bytes) {
         Report(MensajeArchivo(causa, true), path);
         return false;
     }
+    // The new file is on the disk before it takes the old one's place: the
+    // commit syncs it too but overlooks a failure, and would put a file whose
+    // content the disk never took in the old one's place.
+    if (const CFile::Causa causa = CFile::Sync(static_cast<int>(archivo.handle()));
+        causa != CFile::Causa::Ninguna) {
+        archivo.cancelWriting();
+        Report(MensajeArchivo(causa, true), path);
+        return false;
+    }
     if (!archivo.commit()) {
         const CFile::Causa causa = CFile::WriteRefusal(local);
         Report(MensajeArchivo(causa == CFile::Causa::Ninguna ? CFile::Causa::ErrorEscritura : causa,
                               true),
                path);
+        return false;
+    }
+    // Until its folder is on the disk too, a power cut brings back the old
+    // file, or no file, after the user was told the document was saved.
+    if (const CFile::Causa causa = CFile::SyncFolderOf(local); causa != CFile::Causa::Ninguna) {
+        Report(MensajeArchivo(causa, true), path);
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -42,6 +43,23 @@ std::string Carpeta(const std::string& path) {
 
 bool EsRegular(const struct stat& info) {
     return S_ISREG(info.st_mode);
+}
+
+// A full file system keeps its own message; any other refusal of a write is a
+// write error.
+CFile::Causa FallaEscritura(int error) {
+    const CFile::Causa causa = CFile::FromErrno(error);
+    return causa == CFile::Causa::DiscoLleno ? causa : CFile::Causa::ErrorEscritura;
+}
+
+// fsync, again when a signal interrupts it: 0 or the error.
+int Sincroniza(int fd) {
+    while (::fsync(fd) != 0) {
+        if (errno != EINTR) {
+            return errno;
+        }
+    }
+    return 0;
 }
 
 // Reads to the end, or one byte past the limit.
@@ -196,15 +214,10 @@ CFile::Causa CFile::WriteInPlace(const std::string& path, std::span<const std::u
     if (::fstat(fd.Get(), &info) != 0 || !EsRegular(info)) {
         return Causa::NoRegular;
     }
-    // A full file system keeps its own message; any other refusal is a write error.
-    const auto falla = [](int error) {
-        const Causa causa = FromErrno(error);
-        return causa == Causa::DiscoLleno ? causa : Causa::ErrorEscritura;
-    };
     if (!bytes.empty() && ::fallocate(fd.Get(), 0, 0, static_cast<off_t>(bytes.size())) != 0) {
         const int error = errno;
         if (error != EOPNOTSUPP && error != ENOSYS && error != EINVAL) {
-            return falla(error);
+            return FallaEscritura(error);
         }
         // This file system reserves no room: its free room, where it tells
         // one (ramfs does not), is all there is to go by.
@@ -225,14 +238,36 @@ CFile::Causa CFile::WriteInPlace(const std::string& path, std::span<const std::u
             continue;
         }
         if (n <= 0) {
-            return falla(n < 0 ? errno : ENOSPC);
+            return FallaEscritura(n < 0 ? errno : ENOSPC);
         }
         escritos += static_cast<std::size_t>(n);
     }
-    if (::ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd.Get()) != 0) {
-        return falla(errno);
+    if (::ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) != 0) {
+        return FallaEscritura(errno);
     }
-    return Causa::Ninguna;
+    return Sync(fd.Get());
+}
+
+CFile::Causa CFile::Sync(int fd) {
+    const int error = Sincroniza(fd);
+    return error == 0 ? Causa::Ninguna : FallaEscritura(error);
+}
+
+CFile::Causa CFile::SyncFolderOf(const std::string& path) {
+    // The file saved through a link is the link's target, in the target's folder.
+    char* real = ::realpath(path.c_str(), nullptr);
+    const std::string carpeta = Carpeta(real != nullptr ? std::string(real) : path);
+    std::free(real);
+    // A folder that may be written but not read cannot be opened for this.
+    const CDescriptor fd(::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        return Causa::Ninguna;
+    }
+    const int error = Sincroniza(fd.Get());
+    if (error == 0 || error == EINVAL || error == EBADF) {
+        return Causa::Ninguna;
+    }
+    return FallaEscritura(error);
 }
 
 bool CFile::SameFile(const std::string& a, const std::string& b) {

@@ -58,6 +58,17 @@ public:
     // owner, group, links and permissions. The room is claimed before a byte is
     // written, so that a full disk leaves the old content whole.
     static Causa WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes);
+    // Puts what was written to the file open at `fd` on the disk. A write the
+    // system only kept in memory can still fail there (a failing disk, a full
+    // network share): the save must learn it before the new file takes the old
+    // one's place or the save is reported done.
+    static Causa Sync(int fd);
+    // Puts on the disk the entry of the file at `path` in its folder (behind
+    // links, the folder of the file itself), once the file was made or renamed
+    // there: until then a power cut can bring the old file back, or leave none.
+    // Ninguna also where the folder cannot be opened or its system syncs no
+    // folders.
+    static Causa SyncFolderOf(const std::string& path);
     // Whether two paths name one existing file (the same device and inode),
     // through links or not.
     static bool SameFile(const std::string& a, const std::string& b);

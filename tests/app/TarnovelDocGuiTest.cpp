@@ -1,6 +1,7 @@
 // Opening and saving a document where the file system says no: a full disk,
-// what is not a regular file, no permission, a read-only file system. Every
-// failure shows the framework's message that names it and loses nothing.
+// what is not a regular file, no permission, a read-only file system, a disk
+// that fails at the sync. Every failure shows the framework's message that
+// names it and loses nothing; a save reported done is on the disk.
 
 #include <gtest/gtest.h>
 #include <linux/capability.h>
@@ -15,11 +16,50 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/TarnovelDoc.h"
 #include "platform/MessageBox.h"
+
+// What the program asks fsync to put on the disk while a test watches, and the
+// error the disk answers with (0: the system's own answer).
+namespace disco {
+std::string ruta;  // the document's file; empty: nothing is watched
+std::vector<std::string> sincronizados;
+int error = 0;
+
+// The file open at `fd` as it stands: the folder of the document, the
+// document's file itself, or a new file not yet in its place.
+std::string Nombre(int fd) {
+    struct stat sincronizado {};
+    struct stat otro {};
+    ::fstat(fd, &sincronizado);
+    const auto es = [&](const std::string& path) {
+        return ::stat(path.c_str(), &otro) == 0 && otro.st_dev == sincronizado.st_dev &&
+               otro.st_ino == sincronizado.st_ino;
+    };
+    if (es(ruta.substr(0, ruta.find_last_of('/')))) {
+        return "carpeta";
+    }
+    return es(ruta) ? "archivo" : "nuevo";
+}
+}  // namespace disco
+
+// Stands in for the system's fsync in this program, to watch it and to fail it.
+extern "C" int fsync(int fd) {
+    if (!disco::ruta.empty()) {
+        disco::sincronizados.push_back(disco::Nombre(fd));
+        if (disco::error != 0) {
+            errno = disco::error;
+            return -1;
+        }
+    }
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
 
 namespace {
 
@@ -211,6 +251,73 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoDisco{"OtroNombre", 100, CasoDisco::Como::OtroNombre},
                       CasoDisco{"CarpetaCerrada", 100, CasoDisco::Como::CarpetaCerrada}),
     [](const ::testing::TestParamInfo<CasoDisco>& caso) { return std::string(caso.param.nombre); });
+
+// Watches what a save asks the disk to keep, and makes the disk answer `error`.
+class CDiscoVigilado {
+public:
+    explicit CDiscoVigilado(const QString& ruta, int error = 0) {
+        disco::ruta = Local(ruta);
+        disco::sincronizados.clear();
+        disco::error = error;
+    }
+    ~CDiscoVigilado() {
+        disco::ruta.clear();
+        disco::error = 0;
+    }
+    CDiscoVigilado(const CDiscoVigilado&) = delete;
+    CDiscoVigilado& operator=(const CDiscoVigilado&) = delete;
+};
+
+TEST_F(TarnovelDocFileTest, ASaveIsOnTheDiskBeforeItIsReported) {
+    // A new file is on the disk before it takes the old one's place, and then
+    // its folder, which names it; a power cut would otherwise bring the old
+    // file back, or leave none. A file written in place needs only itself.
+    const QString ruta = Ruta("sistema");
+    using Sincronizados = std::vector<std::string>;
+    {
+        const CDiscoVigilado vigilado(ruta);
+        EXPECT_TRUE(m_doc.OnSaveDocument(ruta));
+        EXPECT_EQ(disco::sincronizados, (Sincronizados{"nuevo", "carpeta"})) << "a new file";
+    }
+    {
+        const CDiscoVigilado vigilado(ruta);
+        EXPECT_TRUE(m_doc.OnSaveDocument(ruta));
+        EXPECT_EQ(disco::sincronizados, (Sincronizados{"nuevo", "carpeta"})) << "over the old one";
+    }
+    ASSERT_EQ(::link(Local(ruta).c_str(), Local(Ruta("duro")).c_str()), 0);
+    {
+        const CDiscoVigilado vigilado(ruta);
+        EXPECT_TRUE(m_doc.OnSaveDocument(ruta));
+        EXPECT_EQ(disco::sincronizados, Sincronizados{"archivo"}) << "in place";
+    }
+    EXPECT_TRUE(m_mensajes.Messages().empty());
+}
+
+TEST_F(TarnovelDocFileTest, AWriteTheDiskRefusesAtTheSyncFailsAndKeepsTheOldFile) {
+    // The system took the bytes in memory, and the disk then could not take
+    // them: a failing disk, a full network share.
+    const QString ruta = Ruta("sistema");
+    const QByteArray antes = SaveAndChange(ruta, 10);
+    const QString nuevo = Ruta("nuevo");
+    for (const auto& [error, mensaje] :
+         {std::pair{EIO, Texto("Error inesperado al escribir en %1.", ruta)},
+          std::pair{ENOSPC, std::string("La unidad de disco de destino está llena.")}}) {
+        m_mensajes.Clear();
+        {
+            const CDiscoVigilado vigilado(ruta, error);
+            EXPECT_FALSE(m_doc.DoFileSave());
+        }
+        EXPECT_EQ(m_mensajes.Messages(), Mensajes{mensaje});
+        EXPECT_EQ(Contenido(ruta), antes);
+        EXPECT_TRUE(m_doc.IsModified());
+        {
+            const CDiscoVigilado vigilado(nuevo, error);
+            EXPECT_FALSE(m_doc.OnSaveDocument(nuevo));
+        }
+        EXPECT_EQ(QDir(m_strDisco).entryList(QDir::Files), QStringList{QStringLiteral("sistema")})
+            << "no half-saved file is left";
+    }
+}
 
 TEST_F(TarnovelDocFileTest, RefusesToOpenWhatIsNotARegularFileAndLoadsNothing) {
     const QString tubo = Ruta("tubo");
