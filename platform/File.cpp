@@ -1,6 +1,7 @@
 #include "platform/File.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/xattr.h>
@@ -213,6 +214,13 @@ CFile::Causa CFile::WriteInPlace(const std::string& path, std::span<const std::u
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0 || !EsRegular(info)) {
         return Causa::NoRegular;
+    }
+    // Past the user's file-size limit (ulimit -f) the write would stop half way
+    // through the old content, where no room is reserved to refuse it first.
+    rlimit limite{};
+    if (::getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY &&
+        bytes.size() > limite.rlim_cur) {
+        return Causa::ErrorEscritura;
     }
     if (!bytes.empty() && ::fallocate(fd.Get(), 0, 0, static_cast<off_t>(bytes.size())) != 0) {
         const int error = errno;

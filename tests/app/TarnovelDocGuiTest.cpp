@@ -103,14 +103,14 @@ private:
 };
 
 // Where no file system can be mounted, a file of the process may not grow at
-// all while this lives: the write fails as on a full disk, at the flush for a
-// small document.
+// all (or past `bytes`) while this lives: the write fails as on a full disk, at
+// the flush for a small document.
 class CSinEspacio {
 public:
-    CSinEspacio() : m_pAnterior(std::signal(SIGXFSZ, SIG_IGN)) {
+    explicit CSinEspacio(rlim_t bytes = 0) : m_pAnterior(std::signal(SIGXFSZ, SIG_IGN)) {
         ::getrlimit(RLIMIT_FSIZE, &m_limite);
         rlimit cero = m_limite;
-        cero.rlim_cur = 0;
+        cero.rlim_cur = bytes;
         ::setrlimit(RLIMIT_FSIZE, &cero);
     }
     ~CSinEspacio() {
@@ -468,6 +468,29 @@ TEST_F(TarnovelDocFileTest, AFileWithTwoNamesIsSavedWhereNoRoomCanBeReserved) {
     EXPECT_TRUE(m_mensajes.Messages().empty());
     ASSERT_TRUE(abierto);
     EXPECT_EQ(leido.m_sistema.GetDescription(), std::string(5000, 'b'));
+}
+
+TEST_F(TarnovelDocFileTest, PastTheFileSizeLimitAFileWrittenInPlaceKeepsItsOldContent) {
+    // Where no room can be reserved, the limit (ulimit -f) would stop the write
+    // half way through the old content.
+    if (::mount("ramfs", Local(m_strDisco).c_str(), "ramfs", 0, nullptr) != 0) {
+        GTEST_SKIP() << "no file system can be mounted here";
+    }
+    const QString ruta = Ruta("sistema");
+    const QByteArray antes = SaveAndChange(ruta, 100);
+    ASSERT_EQ(::link(Local(ruta).c_str(), Local(Ruta("duro")).c_str()), 0);
+    m_doc.m_sistema.SetDescription(std::string(20000, 'b'));
+    bool guardado = true;
+    {
+        const CSinEspacio limite(8192);
+        guardado = m_doc.DoFileSave();
+    }
+    const QByteArray despues = Contenido(ruta);
+    ::umount2(Local(m_strDisco).c_str(), MNT_DETACH);
+    EXPECT_FALSE(guardado);
+    EXPECT_EQ(m_mensajes.Messages(), Mensajes{Texto("Error inesperado al escribir en %1.", ruta)});
+    EXPECT_EQ(despues, antes);
+    EXPECT_TRUE(m_doc.IsModified());
 }
 
 TEST_F(TarnovelDocFileTest, ASaveKeepsTheFilesAccessListAndAttributes) {
