@@ -267,9 +267,10 @@ void CMainFrame::ConnectActions() {
         {ID_COMUNICACION_CON_PUERTO, &CTarnovelDoc::OnComunicacionConPuerto},
         {ID_ESPECIFICACIONES, &CTarnovelDoc::OnEspecificaciones}};
     for (const auto& [id, manejador] : comandos) {
-        conectar(id, [this, manejador] {
+        // Copied by name: older compilers cannot capture a structured binding.
+        conectar(id, [this, metodo = manejador] {
             if (CTarnovelDoc* doc = GetActiveDocument()) {
-                (doc->*manejador)();
+                (doc->*metodo)();
             }
         });
     }

@@ -363,7 +363,7 @@ TEST_F(AppTest, AcceleratorsFollowTheTableNotTheCaptions) {
         QSignalSpy spy(Action(id), &QAction::triggered);
         // Whatever window the command opens is closed unanswered.
         CModales cualquiera;
-        cualquiera.Ejecutar([&] { Key(tecla); });
+        cualquiera.Ejecutar([&, combinacion = tecla] { Key(combinacion); });
         Settle();
         EXPECT_EQ(spy.count(), 1) << id;
     }
