@@ -27,13 +27,14 @@ CDialog::CDialog(const QString& caption, int widthDlu, int heightDlu, Estilo est
                         QStringLiteral("Arial")});
     fuente.setPointSize(8);
     setFont(fuente);
+    m_nPuntosPorPulgada = logicalDpiY();
     if (estilo == Estilo::Popup) {
         setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     } else {
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowCloseButtonHint);
     }
-    setFixedSize(CDialogUnits::ToPixels(widthDlu, heightDlu));
+    setFixedSize(CDialogUnits::ToPixels(widthDlu, heightDlu, m_nPuntosPorPulgada));
 }
 
 int CDialog::DoModal() {
@@ -111,7 +112,7 @@ void CDialog::OnOK() {
 }
 
 void CDialog::PlaceWidget(QWidget* control, int id, int x, int y, int width, int height) {
-    control->setGeometry(CDialogUnits::ToPixels(x, y, width, height));
+    control->setGeometry(CDialogUnits::ToPixels(x, y, width, height, m_nPuntosPorPulgada));
     CToolTips::SetControlId(*control, id);
     if (id != -1) {
         control->setObjectName(ObjectNameFor(id));

@@ -113,4 +113,6 @@ private:
     void FitStatics();
 
     Estilo m_estilo;
+    // The resolution the dialog's font is measured at, fixed when it is built.
+    int m_nPuntosPorPulgada = CDialogUnits::kDpiBase;
 };

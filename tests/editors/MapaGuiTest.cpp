@@ -341,6 +341,36 @@ TEST(MapaTest, ToolTipsOfTheControlsAndNoneOnTheLabels) {
     }
 }
 
+// Also run with large fonts (a font resolution above 96 dpi without scaling):
+// the template's font then takes more pixels, and so must its controls.
+TEST(MapaTest, TextsFitTheirControlsAtTheFontsResolution) {
+    CMapa_k4 dlg;
+    SeedZeros(dlg);
+    RunWith(dlg, [] {});
+    for (UINT t = 0; t < dlg.Terms(); ++t) {
+        const QLineEdit* celda = Cell(dlg, t);
+        // The box's number, in the box's top-left corner, ends above its cell.
+        const QLabel* caja = nullptr;
+        for (const QLabel* etiqueta : dlg.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (etiqueta->text() == QString::number(t)) {
+                caja = etiqueta;
+            }
+        }
+        ASSERT_NE(caja, nullptr) << t;
+        EXPECT_LE(caja->y() + caja->frameWidth() + QFontMetrics(caja->font(), caja).ascent(),
+                  celda->y())
+            << t;
+    }
+    for (const auto& [rotulo, campo] :
+         {std::pair{CDialogoMapa::IDC_STATIC_FUNCION, CDialogoMapa::IDC_FUNCION},
+          std::pair{CDialogoMapa::IDC_STATIC_TERMINO, CDialogoMapa::IDC_TERMINO}}) {
+        const auto* etiqueta = dlg.GetDlgItem<QLabel>(rotulo);
+        const int ancho =
+            QFontMetrics(etiqueta->font(), etiqueta).horizontalAdvance(etiqueta->text());
+        EXPECT_LE(etiqueta->x() + ancho, dlg.GetDlgItem(campo)->x()) << rotulo;
+    }
+}
+
 // ---- "Ver", "Aceptar" and the three buttons ----
 
 TEST(MapaTest, OpensEmptyAndAceptarNeedsEveryCellAndARequiredTerm) {
