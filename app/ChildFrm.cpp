@@ -53,12 +53,22 @@ void CChildFrame::UpdateTitle() {
     setWindowTitle(titulo);
 }
 
+bool CChildFrame::IsLastOpenWindow() const {
+    // A closed window keeps its view in the document until it is destroyed,
+    // later: two windows closed before then must not each count on the other.
+    return std::none_of(m_documento.GetViews().begin(), m_documento.GetViews().end(),
+                        [this](CTarnovelView* vista) {
+                            const auto* marco = qobject_cast<CChildFrame*>(vista->parentWidget());
+                            return marco != nullptr && marco != this && !marco->m_bCerrada;
+                        });
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    const bool ultima = m_documento.GetViews().size() <= 1;
-    if (ultima && !m_bSinPreguntar && !m_documento.SaveModified()) {
+    if (IsLastOpenWindow() && !m_bSinPreguntar && !m_documento.SaveModified()) {
         m_bSinPreguntar = false;
         event->ignore();
         return;
     }
     QMdiSubWindow::closeEvent(event);
+    m_bCerrada = event->isAccepted();
 }

@@ -27,7 +27,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // No other window of the document is open, or still to be closed.
+    bool IsLastOpenWindow() const;
+
     CTarnovelDoc& m_documento;
     CTarnovelView* m_pVista;
     bool m_bSinPreguntar = false;
+    bool m_bCerrada = false;
 };

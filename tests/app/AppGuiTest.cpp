@@ -693,6 +693,33 @@ TEST_F(AppTest, SecondWindowOnADocumentSharesItAndClosesWithoutAsking) {
     EXPECT_EQ(m_app.GetDocuments().size(), 1u);
 }
 
+TEST_F(AppTest, WindowsClosedBeforeTheEventLoopTurnsStillAskForTheirDocument) {
+    // Two close requests handled in one pass (keys queued while the program
+    // was busy): the windows are not destroyed yet when the second one asks.
+    CTarnovelDoc* doc = NewDocument("2", "1");
+    Trigger(ID_WINDOW_NEW);
+    Settle();
+    doc->SetModifiedFlag(true);
+    const auto CerrarAmbas = [&] {
+        const QList<QMdiSubWindow*> ventanas = Frame().GetMdiArea()->subWindowList();
+        for (QMdiSubWindow* v : ventanas) {
+            v->close();
+        }
+    };
+    QString pregunta;
+    CModales m;
+    m.Luego(Respuesta(QMessageBox::Cancel, &pregunta));
+    Run(m, CerrarAmbas);
+    EXPECT_EQ(pregunta, QStringLiteral("¿Guardar cambios a Tarnovel1?"));
+    EXPECT_EQ(Windows(), 1u) << "cancel keeps the last window";
+    ASSERT_EQ(m_app.GetDocuments().size(), 1u);
+    EXPECT_TRUE(doc->IsModified());
+    // The document's one window now asks as the last.
+    m.Luego(Respuesta(QMessageBox::No));
+    Run(m, CerrarAmbas);
+    EXPECT_TRUE(m_app.GetDocuments().empty());
+}
+
 TEST_F(AppTest, CascadeLeavesEveryWindowAtAUsefulSize) {
     for (int i = 0; i < 3; ++i) {
         ASSERT_NE(NewDocument("2", "1"), nullptr);
