@@ -573,11 +573,19 @@ void CMainFrame::CascadeWindows() {
 }
 
 void CMainFrame::ArrangeIcons() {
-    // Minimised windows in a row along the bottom edge.
+    // Minimised windows in rows along the bottom edge, a full row pushing the
+    // next one above it: the area does not scroll, and a window placed past
+    // its right edge could no longer be reached.
+    const int ancho = m_pArea->viewport()->width();
     int x = 0;
+    int fondo = m_pArea->viewport()->height();
     for (QMdiSubWindow* ventana : m_pArea->subWindowList()) {
         if (ventana->isMinimized()) {
-            ventana->move(x, m_pArea->viewport()->height() - ventana->height());
+            if (x > 0 && x + ventana->width() > ancho) {
+                x = 0;
+                fondo -= ventana->height();
+            }
+            ventana->move(x, fondo - ventana->height());
             x += ventana->width();
         }
     }

@@ -742,6 +742,27 @@ TEST_F(AppTest, CascadeLeavesEveryWindowAtAUsefulSize) {
     }
 }
 
+TEST_F(AppTest, ArrangedIconsStayInsideTheArea) {
+    for (int i = 0; i < 30; ++i) {
+        ASSERT_NE(NewDocument("1", "1"), nullptr);
+    }
+    Trigger(ID_WINDOW_CASCADE);
+    for (QMdiSubWindow* v : Frame().GetMdiArea()->subWindowList()) {
+        v->showMinimized();
+    }
+    Trigger(ID_WINDOW_ARRANGE);
+    Settle();
+    const QRect area(QPoint(), Frame().GetMdiArea()->viewport()->size());
+    const QList<QMdiSubWindow*> ventanas = Frame().GetMdiArea()->subWindowList();
+    ASSERT_GT(ventanas.front()->width() * 30, area.width()) << "they take several rows";
+    for (QMdiSubWindow* v : ventanas) {
+        ASSERT_TRUE(v->isMinimized());
+        EXPECT_TRUE(area.contains(v->geometry())) << v->windowTitle().toStdString();
+    }
+    EXPECT_EQ(ventanas.front()->geometry().bottom(), area.bottom())
+        << "the first row at the bottom";
+}
+
 TEST_F(AppTest, RecentFileListKeepsEightLatestFirstAndSurvivesARestart) {
     for (int i = 0; i < 10; ++i) {
         const QString ruta = Ruta(QStringLiteral("r%1").arg(i));
