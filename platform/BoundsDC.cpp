@@ -83,22 +83,21 @@ void CBoundsDC::Include(int top, int right, int bottom) {
     if (bottom <= 0 || right <= 0) {
         return;
     }
-    const auto primera = static_cast<std::size_t>(std::max(top, 0) / kBanda);
-    const auto ultima = static_cast<std::size_t>((bottom - 1) / kBanda);
+    const auto primera = static_cast<std::size_t>(std::max(top, 0));
+    const auto ultima = static_cast<std::size_t>(bottom - 1);
     if (m_derechas.size() <= ultima) {
         m_derechas.resize(ultima + 1, 0);
     }
-    for (std::size_t b = primera; b <= ultima; ++b) {
-        m_derechas[b] = std::max(m_derechas[b], right);
+    for (std::size_t y = primera; y <= ultima; ++y) {
+        m_derechas[y] = std::max(m_derechas[y], right);
     }
 }
 
 int CBoundsDC::GetRightEdge(int top, int bottom) const {
     int derecha = 0;
-    const auto primera = static_cast<std::size_t>(std::max(top, 0) / kBanda);
-    for (std::size_t b = primera; b < m_derechas.size() && static_cast<int>(b) * kBanda < bottom;
-         ++b) {
-        derecha = std::max(derecha, m_derechas[b]);
+    const auto primera = static_cast<std::size_t>(std::max(top, 0));
+    for (std::size_t y = primera; y < m_derechas.size() && static_cast<int>(y) < bottom; ++y) {
+        derecha = std::max(derecha, m_derechas[y]);
     }
     return derecha;
 }

@@ -4,8 +4,9 @@
 // every line, figure and text, a text measured in the font in effect by the
 // caller's measure. It also keeps the rows that texts take, so that a page can
 // end between two rows instead of cutting one in half, and how far right each
-// band of the drawing reaches, so that no page is printed blank. Much cheaper than
-// recording every call, so a whole report can be measured on every update.
+// pixel row of the drawing reaches, so that no page is printed blank. Much
+// cheaper than recording every call, so a whole report can be measured on every
+// update.
 
 #include <functional>
 #include <string>
@@ -36,15 +37,13 @@ public:
     // The bottom-right corner of everything drawn, seen from the origin;
     // (0, 0) when nothing was drawn.
     CSize GetExtent() const { return m_extremo; }
-    // How far right the drawing reaches between two heights, to a band of
-    // kBanda pixels: a page row takes only the pages across that it fills.
+    // How far right the drawing reaches from `top` down to just above
+    // `bottom`: a page row takes only the pages across that it fills.
     int GetRightEdge(int top, int bottom) const;
     // Where each page after the first begins, for pages `alto` high that
     // together hold the whole extent: a page ends before a row of text that it
     // would cut, unless that row starts the page.
     std::vector<int> PageBreaks(int alto) const;
-
-    static constexpr int kBanda = 32;
 
 private:
     void Include(int top, int right, int bottom);
@@ -59,6 +58,8 @@ private:
     CSize m_extremo;
     // Top and bottom of every text drawn.
     std::vector<std::pair<int, int>> m_filas;
-    // The right edge reached in each band of kBanda pixels, from the top.
+    // The right edge reached in each pixel row, from the top. Exact to the row:
+    // with coarser bands, a wide line just below a page's bottom edge gave
+    // that page's row blank pages across.
     std::vector<int> m_derechas;
 };

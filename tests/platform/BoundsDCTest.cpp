@@ -67,4 +67,17 @@ TEST(BoundsDCTest, RightEdgeOfABandOfTheDrawing) {
     EXPECT_EQ(dc.GetRightEdge(0, 1000), 810);
 }
 
+// A row of pages that ends where a wide line begins, or begins where one ends,
+// takes no pages across for it: they would come out blank.
+TEST(BoundsDCTest, RightEdgeTakesNothingFromJustAboveOrBelow) {
+    CBoundsDC dc(Medida);
+    dc.TextOut(10, 40, "abc");                  // to 34, rows 40..56
+    dc.TextOut(10, 56, std::string(100, 'x'));  // to 810, rows 56..72
+    dc.TextOut(10, 72, "abcd");                 // to 42, rows 72..88
+    EXPECT_EQ(dc.GetRightEdge(0, 56), 34);
+    EXPECT_EQ(dc.GetRightEdge(72, 200), 42);
+    EXPECT_EQ(dc.GetRightEdge(0, 57), 810);
+    EXPECT_EQ(dc.GetRightEdge(71, 200), 810);
+}
+
 }  // namespace

@@ -121,9 +121,9 @@ std::unique_ptr<CSistema> Larga() {
     return s;
 }
 
-// The box of everything not white, found on a canvas far larger than any of
-// these reports.
-QRect InkOfTheWholeReport(CSistema& sistema) {
+// The whole report at screen scale, on a canvas far larger than any of these
+// reports.
+QImage WholeReport(CSistema& sistema) {
     QImage lienzo(3000, 3000, QImage::Format_RGB32);
     lienzo.setDotsPerMeterX(qRound(96 / 0.0254));
     lienzo.setDotsPerMeterY(qRound(96 / 0.0254));
@@ -132,7 +132,12 @@ QRect InkOfTheWholeReport(CSistema& sistema) {
         QPainter painter(&lienzo);
         CTarnovelView::DrawPage(sistema, painter, lienzo);
     }
-    return Ink(lienzo);
+    return lienzo;
+}
+
+// The box of everything not white.
+QRect InkOfTheWholeReport(CSistema& sistema) {
+    return Ink(WholeReport(sistema));
 }
 
 TEST(TarnovelViewTest, ExtentReachesWhatTheReportDrawsAndNeverLessThanTheEstimate) {
@@ -191,14 +196,7 @@ TEST(TarnovelViewTest, LongReportTakesRowsOfPagesThatCutNoLineOfText) {
 TEST(TarnovelViewTest, WideRowsOfTheReportTakePagesAcrossAndNoPageIsBlank) {
     auto s = Paridad();
     const auto paginas = CTarnovelView::Pages(*s, kPagina);
-    QImage lienzo(3000, 3000, QImage::Format_RGB32);
-    lienzo.setDotsPerMeterX(qRound(96 / 0.0254));
-    lienzo.setDotsPerMeterY(qRound(96 / 0.0254));
-    lienzo.fill(Qt::white);
-    {
-        QPainter painter(&lienzo);
-        CTarnovelView::DrawPage(*s, painter, lienzo);
-    }
+    const QImage lienzo = WholeReport(*s);
     // Row by row, left to right; each row as far across as its ink.
     std::map<int, int> anchoFila;
     for (std::size_t i = 0; i < paginas.size(); ++i) {
@@ -218,6 +216,25 @@ TEST(TarnovelViewTest, WideRowsOfTheReportTakePagesAcrossAndNoPageIsBlank) {
     for (const auto& [arriba, ancho] : anchoFila) {
         const QRect fila(0, arriba, lienzo.width(), std::min(kPagina.cy, lienzo.height() - arriba));
         EXPECT_LT(Ink(lienzo.copy(fila)).right(), ancho) << arriba;
+    }
+}
+
+// Pages that end right above the SOP line, the widest: the row of pages above
+// it goes across only as far as the minterm line, the widest there.
+TEST(TarnovelViewTest, ARowOfPagesEndingAboveAWideLineTakesNoBlankPageAcross) {
+    auto s = Paridad();
+    const std::vector<Linea> lineas = Lineas(Dibujar(*s));
+    const Linea ancha = *std::max_element(
+        lineas.begin(), lineas.end(),
+        [](const Linea& a, const Linea& b) { return a.texto.size() < b.texto.size(); });
+    const auto paginas = CTarnovelView::Pages(*s, CSize{kPagina.cx, ancha.y});
+    ASSERT_EQ(paginas.at(0).tamano.cy, ancha.y) << "the first row ends where the line begins";
+    const QImage lienzo = WholeReport(*s);
+    for (std::size_t i = 0; i < paginas.size(); ++i) {
+        const auto& p = paginas[i];
+        const QRect region(p.origen.x, p.origen.y, p.tamano.cx, p.tamano.cy);
+        EXPECT_FALSE(Ink(lienzo.copy(region)).isEmpty())
+            << i << " at " << p.origen.x << ", " << p.origen.y << " is blank";
     }
 }
 
