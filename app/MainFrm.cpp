@@ -591,8 +591,14 @@ void CMainFrame::ArrangeIcons() {
     }
 }
 
+void CMainFrame::CloseWithoutAsking() {
+    m_bSinPreguntar = true;
+    close();
+    m_bSinPreguntar = false;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!m_app.SaveAllModified()) {
+    if (!m_bSinPreguntar && !m_app.SaveAllModified()) {
         event->ignore();
         return;
     }

@@ -44,6 +44,8 @@ public:
     void UpdateCommands();
     // The recent-file entries changed.
     void UpdateRecentFiles();
+    // Closes every window, the save questions already answered.
+    void CloseWithoutAsking();
 
     static QString ObjectNameFor(int id) { return QStringLiteral("id%1").arg(id); }
 
@@ -87,4 +89,5 @@ private:
     QMenu* m_pVentana = nullptr;
     bool m_bMenuDocumento = true;
     CLockKeys m_teclas;
+    bool m_bSinPreguntar = false;
 };

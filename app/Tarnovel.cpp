@@ -8,6 +8,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QSessionManager>
 #include <csignal>
 
 #include "app/AboutDlg.h"
@@ -62,6 +63,11 @@ bool CTarnovelApp::InitInstance(const QStringList& arguments) {
         m_pMainFrame->setGeometry(pantalla->availableGeometry());
     }
     m_pMainFrame->showMaximized();
+    // Without this, a log-out would end the program with its documents unsaved:
+    // the session manager waits for the answers only while it asks.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &CTarnovelApp::OnCommitDataRequest,
+            Qt::DirectConnection);
+    qApp->installEventFilter(this);
     return true;
 }
 
@@ -187,6 +193,48 @@ bool CTarnovelApp::SaveAllModified() {
         }
     }
     return true;
+}
+
+bool CTarnovelApp::QueryEndSession() {
+    m_bFinDeSesion = SaveAllModified();
+    return m_bFinDeSesion;
+}
+
+void CTarnovelApp::OnCommitDataRequest(QSessionManager& manager) {
+    m_bFinDeSesion = false;
+    const bool modificado = std::any_of(m_documentos.begin(), m_documentos.end(),
+                                        [](const auto& doc) { return doc->IsModified(); });
+    // Without the manager's leave no window may be shown: the documents then ask
+    // when the program is ended.
+    if (!modificado || !manager.allowsInteraction()) {
+        return;
+    }
+    if (QueryEndSession()) {
+        manager.release();
+    } else {
+        manager.cancel();
+    }
+}
+
+bool CTarnovelApp::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+            // Work goes on after a cancelled log-out: the answers no longer hold.
+            if (event->spontaneous()) {
+                m_bFinDeSesion = false;
+            }
+            break;
+        case QEvent::Quit:
+            // The session manager ends the program after the answers were given.
+            if (watched == qApp && m_bFinDeSesion && m_pMainFrame) {
+                m_pMainFrame->CloseWithoutAsking();
+            }
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool CTarnovelApp::CloseDocument(CTarnovelDoc& doc) {

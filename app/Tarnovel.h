@@ -17,6 +17,7 @@ class CMainFrame;
 class CTarnovelDoc;
 class CRecentFileList;
 class QPrinter;
+class QSessionManager;
 class QWidget;
 
 class CTarnovelApp : public QObject {
@@ -47,6 +48,11 @@ public:
     bool OnAppExit();
     // Asks to save each modified document in turn; false when one is refused.
     bool SaveAllModified();
+    // The desktop session is ending (log-out, shut-down): the save questions,
+    // asked now while the session manager still waits for the answers. False
+    // when the user cancelled; true lets the session manager end the program
+    // without asking again.
+    bool QueryEndSession();
     // Closes the document's windows after the save question; false when cancelled.
     bool CloseDocument(CTarnovelDoc& doc);
     // A further window on the document ("&Nueva ventana").
@@ -61,12 +67,18 @@ public:
     // filter of all files. The empty text when the user cancels.
     static QString DoPromptFileName(const QString& initial, bool open);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void OnCommitDataRequest(QSessionManager& manager);
     CTarnovelDoc& AddDocument(std::unique_ptr<CTarnovelDoc> doc);
     void CreateFrame(CTarnovelDoc& doc);
     void RemoveDocument(CTarnovelDoc* doc);
 
     int m_nSinTitulo = 0;
+    // The save questions were answered for the ending session.
+    bool m_bFinDeSesion = false;
     std::unique_ptr<QPrinter> m_pImpresora;
     std::unique_ptr<CRecentFileList> m_pRecientes;
     std::vector<std::unique_ptr<CTarnovelDoc>> m_documentos;

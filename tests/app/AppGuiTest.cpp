@@ -669,6 +669,37 @@ TEST_F(AppTest, ModifiedDocumentAsksBeforeClosing) {
     EXPECT_TRUE(m_app.GetDocuments().empty());
 }
 
+TEST_F(AppTest, ALogOutAsksWhileTheSessionManagerWaitsAndThenEndsWithoutAskingAgain) {
+    NewDocument("2", "1")->SetModifiedFlag(true);
+    NewDocument("1", "1")->SetModifiedFlag(true);
+    QString pregunta;
+    CModales m;
+    m.Luego(Respuesta(QMessageBox::Cancel, &pregunta));
+    Run(m, [&] { EXPECT_FALSE(m_app.QueryEndSession()) << "cancel stops the log-out"; });
+    EXPECT_EQ(pregunta, QStringLiteral("¿Guardar cambios a Tarnovel1?"));
+    const auto Terminar = [] {
+        QEvent salir(QEvent::Quit);
+        QApplication::sendEvent(qApp, &salir);
+    };
+    // Ended without answers, the program asks as it closes.
+    m.Luego(Respuesta(QMessageBox::Cancel));
+    Run(m, Terminar);
+    EXPECT_TRUE(Frame().isVisible());
+    // Answers given, then the user works on: they no longer hold.
+    m.Luego(Respuesta(QMessageBox::No)).Luego(Respuesta(QMessageBox::No));
+    Run(m, [&] { EXPECT_TRUE(m_app.QueryEndSession()); });
+    QTest::keyClick(&Frame(), Qt::Key_Shift);
+    m.Luego(Respuesta(QMessageBox::Cancel));
+    Run(m, Terminar);
+    EXPECT_EQ(m_app.GetDocuments().size(), 2u);
+    // Answers given and the session manager ends the program: no question again.
+    m.Luego(Respuesta(QMessageBox::No)).Luego(Respuesta(QMessageBox::No));
+    Run(m, [&] { EXPECT_TRUE(m_app.QueryEndSession()); });
+    Run(m, Terminar);
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_TRUE(m_app.GetDocuments().empty());
+}
+
 TEST_F(AppTest, SecondWindowOnADocumentSharesItAndClosesWithoutAsking) {
     CTarnovelDoc* doc = NewDocument("3", "1");
     Trigger(ID_WINDOW_NEW);
