@@ -34,22 +34,7 @@ void CSistema::DrawTruthTable(CDC& dc) {
     dc.TextOut(m_nPosX, m_nPosY + 10, "Tabla de Verdad :");
     const int top = m_nPosY + 30;
 
-    CeldasTabla celdas;
-    for (auto& fila : celdas) {
-        fila.fill('0');
-    }
-    for (const Termino* p = m_pNivelSop[0].get(); p != nullptr; p = p->sig.get()) {
-        if (p->unos >= terminos) {
-            continue;
-        }
-        for (UINT f = 0; f < funciones; ++f) {
-            const UINT bit = 1u << f;
-            if (p->funciones & bit) {
-                celdas[f][p->unos] = (p->prescindibles & bit) ? 'X' : '1';
-            }
-        }
-    }
-
+    const CeldasTabla celdas = GetTruthTableCells();
     const int derecha = kMargen + kAnchoColumna * static_cast<int>(funciones + 1);
     const int fondo = top + kAltoFila * static_cast<int>(terminos + 1);
     dc.MoveTo(kMargen, top);
