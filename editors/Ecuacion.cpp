@@ -258,8 +258,8 @@ ListaProductos CEcuacion::FinishGroup(const Grupo& grupo, const std::string& fin
     return resultado;
 }
 
-ListaProductos CEcuacion::ComplementList(const ListaProductos& lista) const {
-    std::vector<std::string> factores;
+ListaProductos CEcuacion::LettersOfProducts(const ListaProductos& lista) const {
+    ListaProductos factores;
     for (const std::string& p : lista) {
         std::string letras;
         std::copy_if(p.begin(), p.end(), std::back_inserter(letras),
@@ -268,6 +268,24 @@ ListaProductos CEcuacion::ComplementList(const ListaProductos& lista) const {
             factores.push_back(std::move(letras));
         }
     }
+    return factores;
+}
+
+std::string CEcuacion::ProductText(unsigned unos, unsigned ceros) const {
+    std::string texto;
+    for (unsigned k = 0; k < m_nVariables; ++k) {
+        if ((unos >> k) & 1u) {
+            texto += static_cast<char>('A' + k);
+        }
+        if ((ceros >> k) & 1u) {
+            texto += static_cast<char>('a' + k);
+        }
+    }
+    return texto;
+}
+
+ListaProductos CEcuacion::ComplementList(const ListaProductos& lista) const {
+    const ListaProductos factores = LettersOfProducts(lista);
     if (factores.empty()) {
         // Nothing is 1 in the group, so its complement is 1 everywhere.
         return MintermTexts(AllMinterms());
@@ -323,16 +341,7 @@ ListaProductos CEcuacion::ComplementList(const ListaProductos& lista) const {
     ListaProductos resultado;
     resultado.reserve(parciales.size());
     for (const Parcial& t : parciales) {
-        std::string texto;
-        for (unsigned k = 0; k < m_nVariables; ++k) {
-            if ((t.unos >> k) & 1u) {
-                texto += static_cast<char>('A' + k);
-            }
-            if ((t.ceros >> k) & 1u) {
-                texto += static_cast<char>('a' + k);
-            }
-        }
-        resultado.push_back(std::move(texto));
+        resultado.push_back(ProductText(t.unos, t.ceros));
     }
     return resultado;
 }

@@ -104,6 +104,12 @@ private:
     Minterminos ProductMinterms(const std::string& producto) const;
     std::string MintermText(unsigned t) const;
     ListaProductos MintermTexts(Minterminos conjunto) const;
+    // The letters of each product, other characters dropped; a product left
+    // without letters is left out.
+    ListaProductos LettersOfProducts(const ListaProductos& lista) const;
+    // The product of the letters at 1 (bit k for 'A'+k) and at 0 (bit k for
+    // 'a'+k), in variable order.
+    std::string ProductText(unsigned unos, unsigned ceros) const;
     // Reads the body of a group up to its ')' or the end; true when it stopped
     // at a '(' that opens an inner group.
     bool ReadBody(const std::string& ecuacion, std::size_t fin, Grupo& grupo);
