@@ -12,8 +12,9 @@
 //     CComunicacion dlg(puerto);
 //     dlg.m_bComplementar = false; dlg.m_bSeleccion = false; dlg.m_nTerminos = 16;
 //     dlg.DoModal();
-// A failing access to the port ends the dialog at once; GetError then holds
-// it (OnInitDialog's failure leaves DoModal as the exception itself).
+// A failing access to the port ends the dialog at once, and Run throws it
+// again once DoModal has returned (OnInitDialog's failure leaves DoModal as the
+// exception itself).
 
 #include <cstdint>
 #include <exception>
@@ -59,8 +60,6 @@ public:
     void OnSeleccionDeLaSalida();
     void OnRelojFfd();
     void OnEnviar();
-
-    std::exception_ptr GetError() const { return m_pError; }
 
 protected:
     bool OnInitDialog() override;
