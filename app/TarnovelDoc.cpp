@@ -238,10 +238,7 @@ bool CTarnovelDoc::SaveModified() {
 }
 
 void CTarnovelDoc::SetModifiedFlag(bool modified) {
-    if (m_bModificadoDoc != modified) {
-        m_bModificadoDoc = modified;
-        emit ModifiedChanged(modified);
-    }
+    m_bModificadoDoc = modified;
 }
 
 void CTarnovelDoc::SetTitle(const QString& title) {

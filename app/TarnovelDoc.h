@@ -94,7 +94,6 @@ public:
 
 signals:
     void TitleChanged();
-    void ModifiedChanged(bool modified);
     // The document was saved under a new path (the recent-file list).
     void PathUsed(const QString& path);
     void ViewsChanged();

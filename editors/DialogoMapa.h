@@ -61,7 +61,6 @@ public:
     static std::unique_ptr<CDialogoMapa> ForVariables(UINT variables);
 
     UINT Terms() const { return m_disposicion.Terms(); }
-    const CDisposicionMapa& Layout() const { return m_disposicion; }
 
     void OnAceptar();
     void OnVer();

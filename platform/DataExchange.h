@@ -35,7 +35,6 @@ public:
     // Shows the message, focuses the last prepared control and stops the exchange.
     void Fail(const std::string& message);
     bool Failed() const { return m_bFallo; }
-    QWidget* FailedControl() const { return m_bFallo ? m_pControl : nullptr; }
 
     const bool m_bSaveAndValidate;
 

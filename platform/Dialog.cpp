@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include "platform/SpinButtonCtrl.h"
 
@@ -174,10 +173,6 @@ QCheckBox* CDialog::AddCheck(int id, const QString& text, int x, int y, int widt
         casilla->resize(ancho, casilla->height());
     }
     return casilla;
-}
-
-QRadioButton* CDialog::AddRadio(int id, const QString& text, int x, int y, int width, int height) {
-    return Place(new QRadioButton(text, this), id, x, y, width, height);
 }
 
 CSpinButtonCtrl* CDialog::AddSpin(int id, QLineEdit* buddy, int x, int y, int width, int height) {

@@ -42,7 +42,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class CSpinButtonCtrl;
 
 class CDialog : public QDialog {
@@ -97,7 +96,6 @@ protected:
     // A frame with a caption, behind the controls it surrounds (not their parent).
     QGroupBox* AddGroupBox(int id, const QString& text, int x, int y, int width, int height);
     QCheckBox* AddCheck(int id, const QString& text, int x, int y, int width, int height);
-    QRadioButton* AddRadio(int id, const QString& text, int x, int y, int width, int height);
     CSpinButtonCtrl* AddSpin(int id, QLineEdit* buddy, int x, int y, int width, int height);
 
     void paintEvent(QPaintEvent* event) override;

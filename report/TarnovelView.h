@@ -25,7 +25,6 @@ class CTarnovelView : public QAbstractScrollArea {
 public:
     explicit CTarnovelView(CSistema& sistema, QWidget* parent = nullptr);
 
-    CSistema& GetSistema() const { return m_sistema; }
     // The extent scrolled over, in report pixels.
     CSize GetTotalSize() const { return m_total; }
 

@@ -146,10 +146,6 @@ std::string CStringTable::Load(int id) {
     return e != nullptr ? std::string(e->texto) : std::string();
 }
 
-bool CStringTable::Has(int id) {
-    return Buscar(id) != nullptr;
-}
-
 std::string CStringTable::Prompt(int id) {
     const std::string texto = Load(id);
     return texto.substr(0, texto.find('\n'));

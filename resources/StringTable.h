@@ -18,5 +18,4 @@ public:
     static std::string Prompt(int id);
     // The part after the line break (the tool tip), or the empty text.
     static std::string ToolTip(int id);
-    static bool Has(int id);
 };
