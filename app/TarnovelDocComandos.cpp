@@ -4,7 +4,7 @@
 // views.
 #include "app/TarnovelDoc.h"
 
-#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -54,13 +54,14 @@ void RunLists(CTarnovelDoc& doc, CDialogoLista& dlg,
                         kSinImprescindible, [&] { aplicar(dlg.m_strListaImp, dlg.m_strListaDc); });
 }
 
-// The first function (0-based) of the m whose map has no '1' among its
-// `terminos` cells, or -1.
-int FirstWithoutRequired(const CeldasMapa& mapa, UINT funciones, UINT terminos) {
+// The first of the functions (0-based) that has no '1' among its first
+// `terminos` cells, celda(function, term), or -1.
+int FirstWithoutRequired(UINT funciones, UINT terminos,
+                         const std::function<char(UINT, UINT)>& celda) {
     for (UINT f = 0; f < funciones && f < kMaxFunciones; ++f) {
         bool imprescindible = false;
         for (UINT t = 0; t < terminos && t < kMaxTerminos; ++t) {
-            imprescindible = imprescindible || mapa[t][f] == '1';
+            imprescindible = imprescindible || celda(f, t) == '1';
         }
         if (!imprescindible) {
             return static_cast<int>(f);
@@ -102,15 +103,9 @@ void CTarnovelDoc::OnTablaDeVerdad() {
     dlg.m_nTerminos = m_sistema.GetNumTerms();
     dlg.m_nMascara = m_sistema.GetTermMask();
     dlg.m_tabla = m_sistema.GetTruthTableCells();
-    const auto sinImprescindible = [&dlg]() -> int {
-        const UINT terminos = std::min(dlg.m_nTerminos, kMaxTerminos);
-        for (UINT f = 0; f < dlg.m_nFunciones && f < kMaxFunciones; ++f) {
-            const auto& fila = dlg.m_tabla[f];
-            if (std::find(fila.begin(), fila.begin() + terminos, '1') == fila.begin() + terminos) {
-                return static_cast<int>(f);
-            }
-        }
-        return -1;
+    const auto sinImprescindible = [&dlg] {
+        return FirstWithoutRequired(dlg.m_nFunciones, dlg.m_nTerminos,
+                                    [&dlg](UINT f, UINT t) { return dlg.m_tabla[f][t]; });
     };
     // The same object every time: a refused OK finds the table as it was left.
     RunEntryCommand([&dlg] { return dlg.DoModal() == CDialog::IDOK; }, sinImprescindible,
@@ -175,7 +170,8 @@ void CTarnovelDoc::OnMapaDeKarnaugh() {
         return ok;
     };
     const auto sinTermino = [&] {
-        return FirstWithoutRequired(mapa, m_sistema.GetNumFunctions(), m_sistema.GetNumTerms());
+        return FirstWithoutRequired(m_sistema.GetNumFunctions(), m_sistema.GetNumTerms(),
+                                    [&mapa](UINT f, UINT t) { return mapa[t][f]; });
     };
     RunEntryCommand(ejecutar, sinTermino, kSinImprescindible,
                     [&] { m_sistema.ApplyKMapCells(mapa); });
