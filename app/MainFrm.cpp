@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QWhatsThis>
 #include <algorithm>
+#include <utility>
 
 #include "app/Ayuda.h"
 #include "app/ChildFrm.h"
@@ -223,36 +224,52 @@ QAction* CMainFrame::GetAction(int id) const {
     return it != m_acciones.end() ? it->second : nullptr;
 }
 
+template <class Funcion>
+void CMainFrame::Connect(int id, Funcion&& f) {
+    connect(GetAction(id), &QAction::triggered, this, std::forward<Funcion>(f));
+}
+
 void CMainFrame::ConnectActions() {
-    const auto conectar = [this](int id, auto&& f) {
-        connect(GetAction(id), &QAction::triggered, this, std::forward<decltype(f)>(f));
-    };
-    conectar(ID_FILE_NEW, [this] { m_app.OnFileNew(); });
-    conectar(ID_FILE_OPEN, [this] { m_app.OnFileOpen(); });
-    conectar(ID_FILE_PRINT_SETUP, [this] { m_app.OnFilePrintSetup(); });
-    conectar(ID_APP_ABOUT, [this] { m_app.OnAppAbout(); });
-    conectar(ID_APP_EXIT, [this] { m_app.OnAppExit(); });
-    conectar(ID_FILE_CLOSE, [this] {
+    Connect(ID_FILE_NEW, [this] { m_app.OnFileNew(); });
+    Connect(ID_FILE_OPEN, [this] { m_app.OnFileOpen(); });
+    Connect(ID_FILE_PRINT_SETUP, [this] { m_app.OnFilePrintSetup(); });
+    Connect(ID_APP_ABOUT, [this] { m_app.OnAppAbout(); });
+    Connect(ID_APP_EXIT, [this] { m_app.OnAppExit(); });
+    ConnectDocumentActions();
+    Connect(ID_WINDOW_CASCADE, [this] { CascadeWindows(); });
+    Connect(ID_WINDOW_TILE_HORZ, [this] { m_pArea->tileSubWindows(); });
+    Connect(ID_WINDOW_ARRANGE, [this] { ArrangeIcons(); });
+    Connect(ID_HELP_FINDER, [this] { OnHelp(); });
+    Connect(ID_HELP, [this] { OnHelp(); });
+    Connect(ID_CONTEXT_HELP, [this] { OnContextHelp(); });
+    connect(GetAction(ID_VIEW_TOOLBAR), &QAction::toggled, this,
+            [this](bool on) { m_pBarraHerramientas->setVisible(on); });
+    connect(GetAction(ID_VIEW_STATUS_BAR), &QAction::toggled, this,
+            [this](bool on) { statusBar()->setVisible(on); });
+}
+
+void CMainFrame::ConnectDocumentActions() {
+    Connect(ID_FILE_CLOSE, [this] {
         if (CTarnovelDoc* doc = GetActiveDocument()) {
             m_app.CloseDocument(*doc);
         }
     });
-    conectar(ID_FILE_SAVE, [this] {
+    Connect(ID_FILE_SAVE, [this] {
         if (CTarnovelDoc* doc = GetActiveDocument()) {
             doc->DoFileSave();
         }
     });
-    conectar(ID_FILE_SAVE_AS, [this] {
+    Connect(ID_FILE_SAVE_AS, [this] {
         if (CTarnovelDoc* doc = GetActiveDocument()) {
             doc->DoSaveAs();
         }
     });
-    conectar(ID_FILE_PRINT, [this] {
+    Connect(ID_FILE_PRINT, [this] {
         if (CTarnovelView* vista = GetActiveView()) {
             vista->OnFilePrint(m_app.GetPrinter());
         }
     });
-    conectar(ID_FILE_PRINT_PREVIEW, [this] {
+    Connect(ID_FILE_PRINT_PREVIEW, [this] {
         if (CTarnovelView* vista = GetActiveView()) {
             vista->OnFilePrintPreview(m_app.GetPrinter());
         }
@@ -268,27 +285,17 @@ void CMainFrame::ConnectActions() {
         {ID_ESPECIFICACIONES, &CTarnovelDoc::OnEspecificaciones}};
     for (const auto& [id, manejador] : comandos) {
         // Copied by name: older compilers cannot capture a structured binding.
-        conectar(id, [this, metodo = manejador] {
+        Connect(id, [this, metodo = manejador] {
             if (CTarnovelDoc* doc = GetActiveDocument()) {
                 (doc->*metodo)();
             }
         });
     }
-    conectar(ID_WINDOW_NEW, [this] {
+    Connect(ID_WINDOW_NEW, [this] {
         if (CTarnovelDoc* doc = GetActiveDocument()) {
             m_app.OnWindowNew(*doc);
         }
     });
-    conectar(ID_WINDOW_CASCADE, [this] { CascadeWindows(); });
-    conectar(ID_WINDOW_TILE_HORZ, [this] { m_pArea->tileSubWindows(); });
-    conectar(ID_WINDOW_ARRANGE, [this] { ArrangeIcons(); });
-    conectar(ID_HELP_FINDER, [this] { OnHelp(); });
-    conectar(ID_HELP, [this] { OnHelp(); });
-    conectar(ID_CONTEXT_HELP, [this] { OnContextHelp(); });
-    connect(GetAction(ID_VIEW_TOOLBAR), &QAction::toggled, this,
-            [this](bool on) { m_pBarraHerramientas->setVisible(on); });
-    connect(GetAction(ID_VIEW_STATUS_BAR), &QAction::toggled, this,
-            [this](bool on) { statusBar()->setVisible(on); });
 }
 
 void CMainFrame::FillFileMenu(QMenu* menu, bool documento) {

@@ -64,6 +64,10 @@ private:
     void AddItem(Barra* barra, int id) const;
     void CreateActions();
     void ConnectActions();
+    // The commands that act on the active document or its view.
+    void ConnectDocumentActions();
+    template <class Funcion>
+    void Connect(int id, Funcion&& f);
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
