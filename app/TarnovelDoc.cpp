@@ -177,8 +177,8 @@ bool CTarnovelDoc::OnSaveDocument(const QString& path) {
     CArchive ar;
     Serialize(ar);
     const std::string local = NombreLocal(path);
-    if (CFile::SaveTarget(local) != CFile::Causa::Ninguna) {
-        Report(MensajeArchivo(CFile::Causa::NoRegular, true), path);
+    if (const CFile::Causa causa = CFile::SaveTarget(local); causa != CFile::Causa::Ninguna) {
+        Report(MensajeArchivo(causa, true), path);
         return false;
     }
     // The file's other names would keep the old content if a new file took
