@@ -198,6 +198,12 @@ bool CTarnovelDoc::DoFileSave() {
     if (m_strRuta.isEmpty()) {
         return DoSaveAs();
     }
+    // The file may have become another open document's since this one took it
+    // (deleted here and saved there under another name, or linked to it by
+    // another program): a save would go over that document's work.
+    if (IsFileOfAnother(m_strRuta)) {
+        return false;
+    }
     return OnSaveDocument(m_strRuta);
 }
 
@@ -207,16 +213,20 @@ bool CTarnovelDoc::DoSaveAs() {
     if (ruta.isEmpty()) {
         return false;
     }
-    if (m_enUso && m_enUso(ruta)) {
-        Report(res::AFX_IDP_FILE_ACCESS_DENIED, ruta);
-        return false;
-    }
-    if (!OnSaveDocument(ruta)) {
+    if (IsFileOfAnother(ruta) || !OnSaveDocument(ruta)) {
         return false;
     }
     SetPathName(ruta);
     emit PathUsed(ruta);
     return true;
+}
+
+bool CTarnovelDoc::IsFileOfAnother(const QString& path) const {
+    if (m_enUso && m_enUso(path)) {
+        Report(res::AFX_IDP_FILE_ACCESS_DENIED, path);
+        return true;
+    }
+    return false;
 }
 
 bool CTarnovelDoc::SaveModified() {

@@ -68,7 +68,7 @@ public:
     // How the port command reaches the board. Without one it opens the first
     // parallel port; tests give their simulated board.
     void SetPortFactory(FabricaPuerto fabrica) { m_fabricaPuerto = std::move(fabrica); }
-    // Whether another open document has the file at a path: Save As refuses
+    // Whether another open document has the file at a path: a save refuses
     // it, as the two windows would each save over the other's work.
     void SetFileInUse(std::function<bool(const QString&)> enUso) { m_enUso = std::move(enUso); }
 
@@ -100,6 +100,8 @@ signals:
 
 private:
     bool ReadFile(const QString& path, std::vector<std::uint8_t>& bytes);
+    // Whether another open document has the file at `path`; tells the user so.
+    bool IsFileOfAnother(const QString& path) const;
 
     QString m_strTitulo;
     QString m_strRuta;

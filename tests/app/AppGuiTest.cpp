@@ -588,6 +588,41 @@ TEST_F(AppTest, OneFileHasOneWindowUnderAnyOfItsNames) {
                                             static_cast<qsizetype>(esperado.size())));
 }
 
+TEST_F(AppTest, ASaveNeverGoesOverTheFileOfAnotherOpenDocument) {
+    // A's file is deleted by another program; B is saved under that name,
+    // spelt through a linked folder. Saving A would put its work over B's.
+    ASSERT_TRUE(QDir(m_carpeta.path()).mkdir(QStringLiteral("real")));
+    ASSERT_TRUE(QFile::link(Ruta(QStringLiteral("real")), Ruta(QStringLiteral("enlace"))));
+    const QString ruta = Ruta(QStringLiteral("real/a"));
+    WriteFile(ruta, Valido());
+    CTarnovelDoc* a = m_app.OpenDocumentFile(ruta);
+    ASSERT_NE(a, nullptr);
+    ASSERT_TRUE(QFile::remove(ruta));
+    CTarnovelDoc* b = NewDocument("3", "1");
+    ASSERT_NE(b, nullptr);
+    b->SetModifiedFlag(true);
+    CModales m;
+    m.Luego(Archivo(Ruta(QStringLiteral("enlace/a"))));
+    Run(m, [&] { Trigger(ID_FILE_SAVE); });
+    ASSERT_FALSE(b->IsModified());
+    QFile archivo(ruta);
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    const QByteArray deB = archivo.readAll();
+    archivo.close();
+
+    a->SetModifiedFlag(true);
+    m_mensajes.Clear();
+    EXPECT_FALSE(a->DoFileSave());
+    EXPECT_EQ(m_mensajes.Messages(),
+              Mensajes{QStringLiteral("Imposible escribir en %1, es de sólo lectura o alguien "
+                                      "más lo ha abierto.")
+                           .arg(ruta)
+                           .toStdString()});
+    EXPECT_TRUE(a->IsModified());
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(archivo.readAll(), deB);
+}
+
 TEST_F(AppTest, FailedSaveKeepsTheDocumentModifiedAndUntitled) {
     CTarnovelDoc* doc = NewDocument("2", "1");
     doc->SetModifiedFlag(true);
