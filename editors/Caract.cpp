@@ -29,12 +29,20 @@ void CCaract::DoDataExchange(CDataExchange& dx) {
     }
     if (const auto caracter = CArchive::FirstUnstorable(m_strCaracteristicas)) {
         const char32_t cp = *caracter;
+        const QString simbolo = QString::fromUcs4(&cp, 1);
         const QString codigo = QString::number(static_cast<uint>(cp), 16)
                                    .toUpper()
                                    .rightJustified(4, QLatin1Char('0'));
         dx.Fail(QStringLiteral("El carácter «%1» (U+%2) no puede guardarse en el archivo del "
                                "sistema. Quítelo o cámbielo por otro.")
-                    .arg(QString::fromUcs4(&cp, 1), codigo)
+                    .arg(simbolo, codigo)
                     .toStdString());
+        // Only that character is selected: the key that replaces it, as the
+        // message asks, must not wipe out the whole description.
+        const qsizetype posicion = m_pCaracteristicas->text().indexOf(simbolo);
+        if (posicion >= 0) {
+            m_pCaracteristicas->setSelection(static_cast<int>(posicion),
+                                             static_cast<int>(simbolo.size()));
+        }
     }
 }

@@ -229,15 +229,20 @@ TEST(CaractTest, RefusesACharacterTheFileCannotHoldAndNamesIt) {
     dlg.m_strCaracteristicas = "antes";
     CMessageCapture mensajes;
     bool sigueAbierto = false;
+    QString reemplazado;
     const int r = RunWith(dlg, [&] {
         Type(dlg, res::IDC_CARACTERISTICAS, "Semáforo 🚦 de cruce");
         ClickOk(dlg);
         sigueAbierto = dlg.isVisible();
+        // The key typed to replace it, as the message asks, replaces that one only.
+        QTest::keyClicks(Edit(dlg, res::IDC_CARACTERISTICAS), QStringLiteral("o"));
+        reemplazado = Edit(dlg, res::IDC_CARACTERISTICAS)->text();
         // Every one of these has its place in the file's code page.
         Type(dlg, res::IDC_CARACTERISTICAS, "Semáforo € – ñandú “cruce” ¿?");
         ClickOk(dlg);
     });
     EXPECT_TRUE(sigueAbierto);
+    EXPECT_EQ(reemplazado, QStringLiteral("Semáforo o de cruce"));
     EXPECT_EQ(mensajes.Messages(),
               Mensajes{"El carácter «🚦» (U+1F6A6) no puede guardarse en el archivo del sistema. "
                        "Quítelo o cámbielo por otro."});
