@@ -63,6 +63,23 @@ bool GuardarEnSuSitio(const QString& path, std::span<const std::uint8_t> bytes) 
     return true;
 }
 
+// A disk too full for a second copy beside the old file (a nearly full
+// stick) may still have room for the old file to take the document; only
+// where the system says so, as a write that ran out of room half way through
+// would spoil the old content. Not after a failed sync: the disk did not keep
+// what it took, and would fare no better with the old file. `archivo` is the
+// new file, its writing cancelled.
+bool CabeEnSuSitio(QSaveFile& archivo, CFile::Causa causa, const std::string& local,
+                   std::size_t tamano) {
+    if (causa != CFile::Causa::DiscoLleno) {
+        return false;
+    }
+    // The part of the new file already written holds its room until the
+    // commit of a cancelled file removes it.
+    archivo.commit();
+    return CFile::HasRoomToGrow(local, tamano);
+}
+
 // Writes a new file and puts it in the old one's place, so that a failure
 // leaves the old file whole; false, after telling the user, when it fails.
 bool GuardarNuevo(const QString& path, std::span<const std::uint8_t> bytes) {
@@ -94,6 +111,9 @@ bool GuardarNuevo(const QString& path, std::span<const std::uint8_t> bytes) {
                                        ? CFile::Causa::DiscoLleno
                                        : CFile::WriteFailure(local);
         archivo.cancelWriting();
+        if (CabeEnSuSitio(archivo, causa, local, bytes.size())) {
+            return GuardarEnSuSitio(path, bytes);
+        }
         Report(MensajeArchivo(causa, true), path);
         return false;
     }

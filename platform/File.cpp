@@ -178,6 +178,18 @@ CFile::Causa CFile::WriteFailure(const std::string& path) {
     return Causa::ErrorEscritura;
 }
 
+bool CFile::HasRoomToGrow(const std::string& path, std::size_t size) {
+    struct stat info {};
+    struct statvfs espacio {};
+    if (::stat(path.c_str(), &info) != 0 || !EsRegular(info) ||
+        ::statvfs(Carpeta(path).c_str(), &espacio) != 0 || espacio.f_blocks == 0) {
+        return false;
+    }
+    const auto tamano = static_cast<std::uint64_t>(size);
+    const auto crece = tamano - std::min(tamano, static_cast<std::uint64_t>(info.st_size));
+    return static_cast<std::uint64_t>(espacio.f_bavail) * espacio.f_frsize >= crece;
+}
+
 bool CFile::HasOtherLinks(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && EsRegular(info) && info.st_nlink > 1;

@@ -42,6 +42,9 @@ public:
     // (a short write says no more than that it was short), else an unexpected
     // write error.
     static Causa WriteFailure(const std::string& path);
+    // Whether the file system says it has room for the regular file at `path`
+    // to grow to `size` bytes. False where it tells nothing of its room.
+    static bool HasRoomToGrow(const std::string& path, std::size_t size);
     // Whether other names (hard links) share the regular file at `path`: a new
     // file put in its place would leave them with the old content.
     static bool HasOtherLinks(const std::string& path);

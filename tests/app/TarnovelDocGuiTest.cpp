@@ -213,9 +213,9 @@ TEST_P(DiscoLlenoTest, FailedSaveKeepsTheOldFileByteForByteAndTheDocumentModifie
     if (caso.como == Como::OtroNombre) {
         ASSERT_EQ(::link(Local(ruta).c_str(), Local(Ruta("duro")).c_str()), 0);
     }
-    if (caso.como != Como::Nuevo) {
-        m_doc.m_sistema.SetDescription(std::string(20000, 'b'));
-    }
+    // A longer document: the old file has room for one of its own length.
+    m_doc.m_sistema.SetDescription(
+        std::string(caso.como == Como::Nuevo ? caso.largo + 100 : 20000, 'b'));
     std::optional<CSinEspacio> sinEspacio;
     std::string esperado;
     if (tmpfs.Montado()) {
@@ -251,6 +251,25 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoDisco{"OtroNombre", 100, CasoDisco::Como::OtroNombre},
                       CasoDisco{"CarpetaCerrada", 100, CasoDisco::Como::CarpetaCerrada}),
     [](const ::testing::TestParamInfo<CasoDisco>& caso) { return std::string(caso.param.nombre); });
+
+TEST_F(TarnovelDocFileTest, ADiskTooFullForASecondCopyStillTakesTheDocumentInTheOldFile) {
+    // A nearly full stick: no room for the new file beside the old one, but
+    // the old file has room for the document, as it always had.
+    const CTmpfs tmpfs(m_strDisco);
+    if (!tmpfs.Montado()) {
+        GTEST_SKIP() << "no file system can be mounted here";
+    }
+    const QString ruta = Ruta("sistema");
+    SaveAndChange(ruta, 3000);
+    tmpfs.Fill();
+    EXPECT_TRUE(m_doc.DoFileSave());
+    EXPECT_TRUE(m_mensajes.Messages().empty());
+    EXPECT_FALSE(m_doc.IsModified());
+    CTarnovelDoc leido;
+    ASSERT_TRUE(leido.OnOpenDocument(ruta));
+    EXPECT_TRUE(leido.m_sistema.GetDescription() == std::string(3000, 'b'));
+    EXPECT_EQ(QDir(m_strDisco).entryList(QDir::Files).size(), 2) << "no new file is left";
+}
 
 // Watches what a save asks the disk to keep, and makes the disk answer `error`.
 class CDiscoVigilado {
