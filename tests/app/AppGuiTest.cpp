@@ -130,6 +130,13 @@ protected:
     CMainFrame& Frame() { return *m_app.GetMainFrame(); }
     QAction* Action(int id) { return Frame().GetAction(id); }
     QString Ruta(const QString& nombre) const { return m_carpeta.filePath(nombre); }
+    // The refusal of a file another open document has.
+    static Mensajes EnUso(const QString& ruta) {
+        return {QStringLiteral("Imposible escribir en %1, es de sólo lectura o alguien más lo ha "
+                               "abierto.")
+                    .arg(ruta)
+                    .toStdString()};
+    }
 
     // Runs a command (or key) while serving the modal windows queued in m.
     void Run(CModales& m, const std::function<void()>& comando) {
@@ -573,11 +580,7 @@ TEST_F(AppTest, OneFileHasOneWindowUnderAnyOfItsNames) {
             Archivo(nombre)(modal);
         });
         Run(m, [&] { Trigger(ID_FILE_SAVE); });
-        EXPECT_EQ(m_mensajes.Messages(),
-                  Mensajes{QStringLiteral("Imposible escribir en %1, es de sólo lectura o alguien "
-                                          "más lo ha abierto.")
-                               .arg(nombre)
-                               .toStdString()});
+        EXPECT_EQ(m_mensajes.Messages(), EnUso(nombre));
     }
     EXPECT_TRUE(otro->IsModified());
     EXPECT_TRUE(otro->GetPathName().isEmpty());
@@ -613,11 +616,7 @@ TEST_F(AppTest, ASaveNeverGoesOverTheFileOfAnotherOpenDocument) {
     a->SetModifiedFlag(true);
     m_mensajes.Clear();
     EXPECT_FALSE(a->DoFileSave());
-    EXPECT_EQ(m_mensajes.Messages(),
-              Mensajes{QStringLiteral("Imposible escribir en %1, es de sólo lectura o alguien "
-                                      "más lo ha abierto.")
-                           .arg(ruta)
-                           .toStdString()});
+    EXPECT_EQ(m_mensajes.Messages(), EnUso(ruta));
     EXPECT_TRUE(a->IsModified());
     ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
     EXPECT_EQ(archivo.readAll(), deB);
