@@ -124,9 +124,11 @@ void CDialogoMapa::AddMap(int origenX, int origenY) {
                               p.y() + kMargenCelda, kLadoCelda, kLadoCelda);
         celda->setFrame(false);
         // The box shows through: the cell, lying on it, must not hide the
-        // second digit of the box's number.
+        // second digit of the box's number. Its value is written black, as the
+        // box's number, or a dark colour scheme would write it white on white.
         QPalette colores = celda->palette();
         colores.setColor(QPalette::Base, Qt::transparent);
+        colores.setColor(QPalette::Text, Qt::black);
         celda->setPalette(colores);
         m_pCeldas[t] = celda;
     }

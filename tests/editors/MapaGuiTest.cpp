@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QTest>
 #include <map>
@@ -315,6 +316,28 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Plantilla>& caso) {
         return "Mapa_k" + std::to_string(caso.param.variables);
     });
+
+// A dark colour scheme writes light text on dark fields; the cells lie on the
+// boxes' forced white and must keep a dark text of their own.
+TEST(MapaTest, TheCellsWriteDarkOnTheirWhiteBoxesUnderADarkScheme) {
+    const QPalette anterior = QApplication::palette();
+    QPalette oscura(QColor(40, 40, 40));
+    oscura.setColor(QPalette::Base, QColor(30, 30, 30));
+    oscura.setColor(QPalette::Text, Qt::white);
+    oscura.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(oscura);
+    for (UINT variables = 1; variables <= 6; ++variables) {
+        const auto dlg = CDialogoMapa::ForVariables(variables);
+        for (UINT t = 0; t < dlg->Terms(); ++t) {
+            const QPalette colores = Cell(*dlg, t)->palette();
+            EXPECT_LT(colores.color(QPalette::Active, QPalette::Text).lightness(), 80)
+                << variables << " variables, term " << t;
+            EXPECT_LT(colores.color(QPalette::Inactive, QPalette::Text).lightness(), 80);
+            EXPECT_EQ(colores.color(QPalette::Base).alpha(), 0);
+        }
+    }
+    QApplication::setPalette(anterior);
+}
 
 TEST(MapaTest, ToolTipsOfTheControlsAndNoneOnTheLabels) {
     CMapa_k3 dlg;
