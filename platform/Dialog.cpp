@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include <algorithm>
 #include <limits>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 
 #include "platform/SpinButtonCtrl.h"
 
@@ -45,6 +47,7 @@ int CDialog::DoModal() {
     if (parentWidget() == nullptr && activa != nullptr && activa != this && !isAncestorOf(activa)) {
         setParent(activa, windowFlags());
     }
+    PlaceOverOwner();
     FitStatics();
     OnInitDialog();
     const int resultado = exec();
@@ -53,6 +56,31 @@ int CDialog::DoModal() {
         dueno->window()->activateWindow();
     }
     return resultado;
+}
+
+void CDialog::PlaceOverOwner() {
+    // Qt centres a frameless dialog as if it stood on the primary monitor: on
+    // a monitor of another scale factor its contents were drawn at the
+    // primary's scale, cut or shrunk. Placed before it first shows, it takes
+    // its owner's monitor. A dialog shown before keeps its place.
+    QWidget* dueno = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (m_estilo != Estilo::Popup || dueno == nullptr || testAttribute(Qt::WA_Moved)) {
+        return;
+    }
+    QRect zona(QPoint(0, 0), size());
+    zona.moveCenter(dueno->geometry().center());
+    const QScreen* pantalla = QGuiApplication::screenAt(zona.center());
+    if (pantalla == nullptr) {
+        pantalla = dueno->screen();
+    }
+    if (pantalla != nullptr) {
+        const QRect disponible = pantalla->availableGeometry();
+        zona.moveLeft(std::max(std::min(zona.left(), disponible.right() - zona.width() + 1),
+                               disponible.left()));
+        zona.moveTop(std::max(std::min(zona.top(), disponible.bottom() - zona.height() + 1),
+                              disponible.top()));
+    }
+    move(zona.topLeft());
 }
 
 void CDialog::FitStatics() {

@@ -109,6 +109,7 @@ protected:
 private:
     void PlaceWidget(QWidget* control, int id, int x, int y, int width, int height);
     void FitStatics();
+    void PlaceOverOwner();
 
     Estilo m_estilo;
     // The resolution the dialog's font is measured at, fixed when it is built.
