@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include "platform/SpinButtonCtrl.h"
 
@@ -207,6 +208,25 @@ CSpinButtonCtrl* CDialog::AddSpin(int id, QLineEdit* buddy, int x, int y, int wi
     auto* spin = Place(new CSpinButtonCtrl(this), id, x, y, width, height);
     spin->SetBuddy(buddy);
     return spin;
+}
+
+void CDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QWindow* ventana = windowHandle()) {
+        connect(ventana, &QWindow::screenChanged, this, &CDialog::KeepFixedSize,
+                Qt::UniqueConnection);
+    }
+}
+
+void CDialog::KeepFixedSize() {
+    // Dragged to a monitor of another scale factor, the window keeps its size
+    // in device pixels, and so do the window manager's limits: the dialog was
+    // cut, its buttons out of reach. Qt still holds the size right in its own
+    // pixels, so the window itself is told it again.
+    QWindow* ventana = windowHandle();
+    if (ventana != nullptr && minimumSize() == maximumSize()) {
+        ventana->resize(minimumSize());
+    }
 }
 
 void CDialog::paintEvent(QPaintEvent* event) {

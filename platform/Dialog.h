@@ -99,6 +99,7 @@ protected:
     CSpinButtonCtrl* AddSpin(int id, QLineEdit* buddy, int x, int y, int width, int height);
 
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Alt with a letter in an edit types nothing: the dialogs have no access
     // keys, and the letter would slip unseen into a description or equation.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -110,6 +111,7 @@ private:
     void PlaceWidget(QWidget* control, int id, int x, int y, int width, int height);
     void FitStatics();
     void PlaceOverOwner();
+    void KeepFixedSize();
 
     Estilo m_estilo;
     // The resolution the dialog's font is measured at, fixed when it is built.
