@@ -59,7 +59,9 @@ bool CTarnovelApp::InitInstance(const QStringList& arguments) {
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
     m_pMainFrame->UpdateRecentFiles();
     // Where no window manager maximises windows, the frame still covers the screen.
-    if (const QScreen* pantalla = m_pMainFrame->screen()) {
+    // The primary one: the frame, not yet placed, would take the monitor at
+    // the desktop's corner.
+    if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
         m_pMainFrame->setGeometry(pantalla->availableGeometry());
     }
     m_pMainFrame->showMaximized();
