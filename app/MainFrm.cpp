@@ -197,12 +197,26 @@ QAction* CMainFrame::MakeAction(int id, const QString& caption) {
         consejo.isEmpty()
             ? QString(caption).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0)
             : consejo);
-    const QPixmap imagen = CImagenes::ToolBarImage(id);
+    m_acciones[id] = accion;
+    SetToolBarImage(id, accion);
+    return accion;
+}
+
+void CMainFrame::SetToolBarImage(int id, QAction* accion) const {
+    const QPixmap imagen = CImagenes::ToolBarImage(id, palette().color(QPalette::ButtonText));
     if (!imagen.isNull()) {
         accion->setIcon(QIcon(imagen));
     }
-    m_acciones[id] = accion;
-    return accion;
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    // A new colour scheme: the buttons' black follows its text colour.
+    if (event->type() == QEvent::PaletteChange) {
+        for (const auto& [id, accion] : m_acciones) {
+            SetToolBarImage(id, accion);
+        }
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::CreateActions() {

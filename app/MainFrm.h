@@ -56,10 +56,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAction* MakeAction(int id, const QString& caption);
+    void SetToolBarImage(int id, QAction* accion) const;
     template <class Barra>
     void AddItem(Barra* barra, int id) const;
     void CreateActions();

@@ -1,5 +1,6 @@
 #include "resources/Imagenes.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
@@ -289,9 +290,28 @@ void Diagrama(QPainter& p, int lado, int puertas) {
 
 }  // namespace
 
-QPixmap CImagenes::ToolBarImage(int id) {
+QPixmap CImagenes::ToolBarImage(int id, const QColor& textoBoton) {
     const Dibujo dibujo = DibujoDe(id);
-    return dibujo ? Pintar(kAnchoBoton, kAltoBoton, dibujo) : QPixmap();
+    if (!dibujo) {
+        return {};
+    }
+    const QPixmap imagen = Pintar(kAnchoBoton, kAltoBoton, dibujo);
+    if (textoBoton == QColor(Qt::black)) {
+        return imagen;
+    }
+    // Black strokes and text, their smoothed edges included, take the buttons'
+    // text colour; the other colours stay.
+    QImage pixeles = imagen.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < pixeles.height(); ++y) {
+        auto* linea = reinterpret_cast<QRgb*>(pixeles.scanLine(y));
+        for (int x = 0; x < pixeles.width(); ++x) {
+            if (qAlpha(linea[x]) != 0 && (linea[x] & RGB_MASK) == 0) {
+                linea[x] = qRgba(textoBoton.red(), textoBoton.green(), textoBoton.blue(),
+                                 qAlpha(linea[x]));
+            }
+        }
+    }
+    return QPixmap::fromImage(pixeles);
 }
 
 QIcon CImagenes::MainIcon() {

@@ -4,6 +4,7 @@
 // document's icon and the about box's picture (two-level gate diagrams).
 // A QGuiApplication must exist.
 
+#include <QColor>
 #include <QIcon>
 #include <QPixmap>
 
@@ -12,9 +13,10 @@ public:
     static constexpr int kAnchoBoton = 16;
     static constexpr int kAltoBoton = 15;
 
-    // The image of the tool-bar button with the command id; a null pixmap for
-    // an id without a button.
-    static QPixmap ToolBarImage(int id);
+    // The image of the tool-bar button with the command id, its black drawn in
+    // `textoBoton`, the colour of the buttons' text, so that it shows on a dark
+    // tool bar too; a null pixmap for an id without a button.
+    static QPixmap ToolBarImage(int id, const QColor& textoBoton = Qt::black);
     // Icon 169.
     static QIcon MainIcon();
     // Icon 170.

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -276,6 +277,35 @@ TEST_F(AppTest, ToolBarHasItsEighteenButtonsInOrderAndDocumentOnesAreDisabled) {
               QStringLiteral("Abre el diálogo que le permite ingresar los datos del sistema en "
                              "forma de lista de mintérminos"));
     EXPECT_EQ(Action(32777)->whatsThis(), Action(32777)->statusTip());
+}
+
+TEST_F(AppTest, ToolBarImagesDrawTheirBlackInTheColourSchemesButtonText) {
+    // Under a dark scheme black strokes would vanish on the tool bar.
+    const auto pixeles = [&](int id, QRgb color) {
+        const QImage imagen =
+            Action(id)->icon().pixmap(16, 15).toImage().convertToFormat(QImage::Format_ARGB32);
+        int n = 0;
+        for (int y = 0; y < imagen.height(); ++y) {
+            for (int x = 0; x < imagen.width(); ++x) {
+                n += qAlpha(imagen.pixel(x, y)) != 0 && (imagen.pixel(x, y) & RGB_MASK) == color;
+            }
+        }
+        return n;
+    };
+    const QPalette antes = QApplication::palette();
+    QPalette oscura = antes;
+    oscura.setColor(QPalette::ButtonText, QColor(250, 250, 250));
+    QApplication::setPalette(oscura);
+    Settle();
+    for (QAction* a : Frame().GetToolBar()->actions()) {
+        if (!a->isSeparator()) {
+            EXPECT_EQ(pixeles(a->data().toInt(), 0), 0) << a->data().toInt();
+        }
+    }
+    EXPECT_GT(pixeles(32777, 0xFAFAFA), 0);
+    QApplication::setPalette(antes);
+    Settle();
+    EXPECT_GT(pixeles(32777, 0), 0);
 }
 
 TEST_F(AppTest, DocumentAcceleratorsDoNothingWithoutADocument) {
