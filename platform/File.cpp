@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string_view>
 
 namespace {
@@ -119,6 +120,18 @@ bool CopiaAtributos(const std::string& path, int fd) {
     return true;
 }
 
+// The access a file made now gets: read and write for all, less the umask.
+mode_t ModoArchivoNuevo() {
+    std::ifstream estado("/proc/self/status");
+    std::string linea;
+    while (std::getline(estado, linea)) {
+        if (linea.starts_with("Umask:")) {
+            return static_cast<mode_t>(0666 & ~std::stoul(linea.substr(6), nullptr, 8));
+        }
+    }
+    return S_IRUSR | S_IWUSR;
+}
+
 }  // namespace
 
 CFile::Causa CFile::ReadAll(const std::string& path, std::size_t limite,
@@ -205,7 +218,18 @@ bool CFile::NameLeavesNoRoomFor(const std::string& path, std::size_t extra) {
 bool CFile::TakeAttributesOf(int fd, const std::string& path) {
     struct stat viejo {};
     struct stat nuevo {};
-    if (::stat(path.c_str(), &viejo) != 0 || ::fstat(fd, &nuevo) != 0) {
+    if (::fstat(fd, &nuevo) != 0) {
+        return true;
+    }
+    if (::stat(path.c_str(), &viejo) != 0) {
+        // Gone, though a network file system's stale cache may have said it
+        // was there when the new file took its access from it, and found none:
+        // a document not even its owner could open. It is a new document, with
+        // the access of one. (A folder's default access list shapes a file made
+        // as new, so what the owner may read is left alone.)
+        if (errno == ENOENT && (nuevo.st_mode & S_IRUSR) == 0) {
+            ::fchmod(fd, ModoArchivoNuevo());
+        }
         return true;
     }
     if (viejo.st_dev == nuevo.st_dev && viejo.st_ino == nuevo.st_ino) {

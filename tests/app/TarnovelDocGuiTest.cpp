@@ -3,6 +3,7 @@
 // that fails at the sync. Every failure shows the framework's message that
 // names it and loses nothing; a save reported done is on the disk.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <sys/mount.h>
@@ -59,6 +60,19 @@ extern "C" int fsync(int fd) {
         }
     }
     return static_cast<int>(::syscall(SYS_fsync, fd));
+}
+
+// A file that access() says is there though it is gone, as the stale cache of
+// a network file system (sshfs) answers for a file deleted on the server.
+namespace cache {
+std::string fantasma;
+}
+
+extern "C" int access(const char* path, int mode) {
+    if (!cache::fantasma.empty() && cache::fantasma == path) {
+        return 0;
+    }
+    return static_cast<int>(::syscall(SYS_faccessat, AT_FDCWD, path, mode));
 }
 
 namespace {
@@ -557,4 +571,21 @@ TEST_F(TarnovelDocFileTest, AFileWhoseNameIsNearTheLimitIsSavedAgain) {
         EXPECT_TRUE(Contenido(ruta).contains("bbbbbbbbbb")) << largo;
         EXPECT_EQ(QDir(m_strDisco).entryList(QDir::Files).size(), largo == 249U ? 1 : 2);
     }
+}
+
+TEST_F(TarnovelDocFileTest, AFileGoneBehindAStaleCacheIsSavedWithTheAccessOfANewFile) {
+    const QString ruta = Ruta("sistema");
+    SaveAndChange(ruta, 10);
+    ASSERT_TRUE(QFile::remove(ruta));
+    cache::fantasma = Local(ruta);
+    const bool guardado = m_doc.DoFileSave();
+    cache::fantasma.clear();
+    EXPECT_TRUE(guardado);
+    // Not "no access at all", as the cache's answer would have left it.
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    struct stat info {};
+    ASSERT_EQ(::stat(Local(ruta).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0666 & ~mascara);
+    EXPECT_TRUE(m_mensajes.Messages().empty());
 }
