@@ -84,6 +84,13 @@ bool CabeEnSuSitio(QSaveFile& archivo, CFile::Causa causa, const std::string& lo
 // leaves the old file whole; false, after telling the user, when it fails.
 bool GuardarNuevo(const QString& path, std::span<const std::uint8_t> bytes) {
     const std::string local = NombreLocal(path);
+    // Replacing a read-only file needs only its folder: the file itself must
+    // say whether it may be written.
+    if (QFileInfo::exists(path) &&
+        CFile::OpenForWritingRefusal(local) == CFile::Causa::AccesoDenegado) {
+        Report(MensajeArchivo(CFile::Causa::AccesoDenegado, true), path);
+        return false;
+    }
     QSaveFile archivo(path);
     if (!archivo.open(QIODevice::WriteOnly)) {
         // A file the user may write, in a folder where no new file can be

@@ -183,6 +183,14 @@ CFile::Causa CFile::WriteRefusal(const std::string& path) {
     return Causa::Ninguna;
 }
 
+CFile::Causa CFile::OpenForWritingRefusal(const std::string& path) {
+    const CDescriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.Get() < 0 && FromErrno(errno) == Causa::AccesoDenegado) {
+        return Causa::AccesoDenegado;
+    }
+    return Causa::Ninguna;
+}
+
 CFile::Causa CFile::WriteFailure(const std::string& path) {
     struct statvfs espacio {};
     if (::statvfs(Carpeta(path).c_str(), &espacio) == 0 && espacio.f_bavail == 0) {

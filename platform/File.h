@@ -38,6 +38,11 @@ public:
     // file itself when it exists, else for the folder it would be made in.
     // Ninguna when neither refuses.
     static Causa WriteRefusal(const std::string& path);
+    // AccesoDenegado when the existing file at `path` may not be opened for
+    // writing, Ninguna otherwise. Unlike access(), which a network file system
+    // may answer without asking its server (sshfs says yes to all), this asks
+    // the server: a read-only file there must not be replaced by a new one.
+    static Causa OpenForWritingRefusal(const std::string& path);
     // Why writing at `path` failed once the file was open: a full file system
     // (a short write says no more than that it was short), else an unexpected
     // write error.

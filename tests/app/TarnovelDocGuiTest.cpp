@@ -62,14 +62,15 @@ extern "C" int fsync(int fd) {
     return static_cast<int>(::syscall(SYS_fsync, fd));
 }
 
-// A file that access() says is there though it is gone, as the stale cache of
-// a network file system (sshfs) answers for a file deleted on the server.
+// A file that access() says is there and may be written without asking the
+// server, as a network file system (sshfs) answers: also when it was deleted
+// there, or may not be written.
 namespace cache {
-std::string fantasma;
+std::string ruta;
 }
 
 extern "C" int access(const char* path, int mode) {
-    if (!cache::fantasma.empty() && cache::fantasma == path) {
+    if (!cache::ruta.empty() && cache::ruta == path) {
         return 0;
     }
     return static_cast<int>(::syscall(SYS_faccessat, AT_FDCWD, path, mode));
@@ -577,9 +578,9 @@ TEST_F(TarnovelDocFileTest, AFileGoneBehindAStaleCacheIsSavedWithTheAccessOfANew
     const QString ruta = Ruta("sistema");
     SaveAndChange(ruta, 10);
     ASSERT_TRUE(QFile::remove(ruta));
-    cache::fantasma = Local(ruta);
+    cache::ruta = Local(ruta);
     const bool guardado = m_doc.DoFileSave();
-    cache::fantasma.clear();
+    cache::ruta.clear();
     EXPECT_TRUE(guardado);
     // Not "no access at all", as the cache's answer would have left it.
     const mode_t mascara = ::umask(0);
@@ -588,4 +589,25 @@ TEST_F(TarnovelDocFileTest, AFileGoneBehindAStaleCacheIsSavedWithTheAccessOfANew
     ASSERT_EQ(::stat(Local(ruta).c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0666 & ~mascara);
     EXPECT_TRUE(m_mensajes.Messages().empty());
+}
+
+TEST_F(TarnovelDocFileTest, AReadOnlyFileIsNotReplacedWhereAccessSaysItMayBeWritten) {
+    const QString ruta = Ruta("sistema");
+    const QByteArray antes = SaveAndChange(ruta, 10);
+    QFile::setPermissions(ruta, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    cache::ruta = Local(ruta);
+    {
+        const CSinPrivilegios sinPrivilegios;
+        EXPECT_FALSE(m_doc.DoFileSave());
+    }
+    cache::ruta.clear();
+    EXPECT_EQ(m_mensajes.Messages(),
+              Mensajes{Texto("Imposible escribir en %1, es de sólo lectura o alguien más lo ha "
+                             "abierto.",
+                             ruta)});
+    EXPECT_EQ(Contenido(ruta), antes);
+    struct stat info {};
+    ASSERT_EQ(::stat(Local(ruta).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0444u) << "still read-only";
+    EXPECT_TRUE(m_doc.IsModified());
 }
