@@ -302,7 +302,16 @@ CFile::Causa CFile::WriteInPlace(const std::string& path, std::span<const std::u
 
 CFile::Causa CFile::Sync(int fd) {
     const int error = Sincroniza(fd);
-    return error == 0 ? Causa::Ninguna : FallaEscritura(error);
+    if (error == 0) {
+        return Causa::Ninguna;
+    }
+    // A network file system may name a full disk on its server no better than
+    // a refusal (sshfs: EPERM); its free room still tells.
+    struct statvfs espacio {};
+    if (::fstatvfs(fd, &espacio) == 0 && espacio.f_blocks != 0 && espacio.f_bavail == 0) {
+        return Causa::DiscoLleno;
+    }
+    return FallaEscritura(error);
 }
 
 CFile::Causa CFile::SyncFolderOf(const std::string& path) {

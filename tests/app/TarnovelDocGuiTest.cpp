@@ -353,6 +353,23 @@ TEST_F(TarnovelDocFileTest, AWriteTheDiskRefusesAtTheSyncFailsAndKeepsTheOldFile
     }
 }
 
+TEST_F(TarnovelDocFileTest, AFullDiskThatTheSyncNamesARefusalIsStillAFullDisk) {
+    // sshfs hears no more than "failure" from its server and says EPERM.
+    const CTmpfs tmpfs(m_strDisco);
+    if (!tmpfs.Montado()) {
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    }
+    const QString ruta = Ruta("sistema");
+    SaveAndChange(ruta, 10);
+    tmpfs.Fill();
+    {
+        const CDiscoVigilado vigilado(ruta, EPERM);
+        EXPECT_FALSE(m_doc.DoFileSave());
+    }
+    EXPECT_EQ(m_mensajes.Messages(), Mensajes{"La unidad de disco de destino está llena."});
+    EXPECT_TRUE(m_doc.IsModified());
+}
+
 TEST_F(TarnovelDocFileTest, RefusesToOpenWhatIsNotARegularFileAndLoadsNothing) {
     const QString tubo = Ruta("tubo");
     ASSERT_EQ(::mkfifo(Local(tubo).c_str(), 0600), 0);
