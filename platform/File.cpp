@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -120,6 +121,81 @@ bool CopiaAtributos(const std::string& path, int fd) {
     return true;
 }
 
+// Whether a link on the way to the file at `path`, the folders' among them,
+// is one the system would not follow for this user: a link in a sticky folder
+// that anyone may write (a class folder, /tmp), made by neither the user, nor
+// root, nor the folder's owner. A save goes where the link leads, and would
+// replace whatever file its maker chose, the saver's own ~/.bashrc, say. The
+// system's guard (protected_symlinks) does not cover a save that reads the
+// link to learn its file's name, as Qt's does, so the save applies the same
+// rule itself.
+bool EnlaceAjeno(const std::string& path) {
+    std::string hecho;  // the part walked so far, free of links; empty: the root
+    if (!path.starts_with('/')) {
+        char* actual = ::getcwd(nullptr, 0);
+        if (actual == nullptr) {
+            return false;
+        }
+        hecho = actual;
+        std::free(actual);
+    }
+    std::vector<std::string> resto;  // what is left to walk, the next part last
+    const auto agrega = [&resto](const std::string& ruta) {
+        std::size_t fin = ruta.size();
+        while (fin > 0) {
+            const std::size_t barra = ruta.find_last_of('/', fin - 1);
+            const std::size_t inicio = barra == std::string::npos ? 0 : barra + 1;
+            if (fin > inicio) {
+                resto.push_back(ruta.substr(inicio, fin - inicio));
+            }
+            fin = barra == std::string::npos ? 0 : barra;
+        }
+    };
+    agrega(path);
+    std::vector<char> destino(PATH_MAX);
+    for (int saltos = 0; !resto.empty();) {
+        const std::string parte = std::move(resto.back());
+        resto.pop_back();
+        if (parte == ".") {
+            continue;
+        }
+        if (parte == "..") {
+            hecho.erase(std::min(hecho.size(), hecho.find_last_of('/')));
+            continue;
+        }
+        const std::string ruta = hecho + '/' + parte;
+        struct stat enlace {};
+        if (::lstat(ruta.c_str(), &enlace) != 0) {
+            return false;
+        }
+        if (!S_ISLNK(enlace.st_mode)) {
+            hecho = ruta;
+            continue;
+        }
+        if (enlace.st_uid != ::geteuid() && enlace.st_uid != 0) {
+            struct stat carpeta {};
+            if (::stat(hecho.empty() ? "/" : hecho.c_str(), &carpeta) != 0) {
+                return false;
+            }
+            const bool compartida =
+                (carpeta.st_mode & S_ISVTX) != 0 && (carpeta.st_mode & S_IWOTH) != 0;
+            if (compartida && enlace.st_uid != carpeta.st_uid) {
+                return true;
+            }
+        }
+        const ssize_t largo = ::readlink(ruta.c_str(), destino.data(), destino.size());
+        if (largo <= 0 || ++saltos > 40) {
+            return false;
+        }
+        const std::string siguiente(destino.data(), static_cast<std::size_t>(largo));
+        if (siguiente.starts_with('/')) {
+            hecho.clear();
+        }
+        agrega(siguiente);
+    }
+    return false;
+}
+
 // The access a file made now gets: read and write for all, less the umask.
 mode_t ModoArchivoNuevo() {
     std::ifstream estado("/proc/self/status");
@@ -165,6 +241,9 @@ CFile::Causa CFile::ReadAll(const std::string& path, std::size_t limite,
 }
 
 CFile::Causa CFile::SaveTarget(const std::string& path) {
+    if (EnlaceAjeno(path)) {
+        return Causa::AccesoDenegado;
+    }
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || EsRegular(info)) {
         return Causa::Ninguna;

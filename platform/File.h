@@ -32,7 +32,9 @@ public:
                          std::vector<std::uint8_t>& bytes);
     // NoRegular when something other than a regular file stands at `path` (a
     // folder, a device, a pipe, also behind a link): a save would put a file in
-    // its place. Ninguna when nothing or a regular file does.
+    // its place. AccesoDenegado when a link on the way to it is one the system
+    // would not follow: another user's, in a sticky folder anyone may write.
+    // Ninguna when nothing or a regular file does.
     static Causa SaveTarget(const std::string& path);
     // Why a file could not be written at `path`: the system's answer for the
     // file itself when it exists, else for the folder it would be made in.

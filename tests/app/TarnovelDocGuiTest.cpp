@@ -21,6 +21,7 @@
 #include <csignal>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/TarnovelDoc.h"
@@ -627,4 +628,43 @@ TEST_F(TarnovelDocFileTest, AReadOnlyFileIsNotReplacedWhereAccessSaysItMayBeWrit
     ASSERT_EQ(::stat(Local(ruta).c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0444u) << "still read-only";
     EXPECT_TRUE(m_doc.IsModified());
+}
+
+TEST_F(TarnovelDocFileTest, ASaveFollowsNoLinkOfAnotherUserInASharedStickyFolder) {
+    // Another user's link in a class folder, at the document's name or for its
+    // folder, would have the save replace a file of that user's choosing
+    // elsewhere. Where the system would follow the link (a folder that is not
+    // sticky, or one of the link's maker), so does the save.
+    const QString fuera = m_carpeta.filePath(QStringLiteral("fuera"));
+    ASSERT_TRUE(QDir().mkpath(fuera));
+    const QString suyo = fuera + QStringLiteral("/sistema");
+    const QByteArray antes = SaveAndChange(suyo, 10);
+    const QString nombre = Ruta("nombre");
+    const QString carpeta = Ruta("carpeta");
+    ASSERT_TRUE(QFile::link(suyo, nombre));
+    ASSERT_TRUE(QFile::link(fuera, carpeta));
+    const std::string disco = Local(m_strDisco);
+    if (!EsRoot() || ::lchown(Local(nombre).c_str(), 4242, 4242) != 0 ||
+        ::lchown(Local(carpeta).c_str(), 4242, 4242) != 0) {
+        GTEST_SKIP() << "only root may give a link to another user";
+    }
+    const auto guarda = [&](mode_t modo, uid_t dueno) {
+        EXPECT_EQ(::chmod(disco.c_str(), modo), 0);
+        EXPECT_EQ(::chown(disco.c_str(), dueno, dueno), 0);
+        std::vector<bool> hechos;
+        for (const QString& ruta : {nombre, carpeta + QStringLiteral("/sistema")}) {
+            m_mensajes.Clear();
+            hechos.push_back(m_doc.OnSaveDocument(ruta));
+        }
+        return hechos;
+    };
+    EXPECT_EQ(guarda(01777, 0), (std::vector<bool>{false, false}));
+    EXPECT_EQ(m_mensajes.Messages(),
+              Mensajes{Texto("Imposible escribir en %1, es de sólo lectura o alguien más lo ha "
+                             "abierto.",
+                             carpeta + QStringLiteral("/sistema"))});
+    EXPECT_EQ(Contenido(suyo), antes);
+    EXPECT_EQ(guarda(0770, 0), (std::vector<bool>{true, true}));
+    EXPECT_EQ(guarda(01777, 4242), (std::vector<bool>{true, true}));
+    EXPECT_TRUE(Contenido(suyo).contains("bbbbbbbbbb"));
 }
