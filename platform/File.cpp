@@ -18,6 +18,7 @@
 namespace {
 
 constexpr std::size_t kBloque = 64 * 1024;
+constexpr const char* kListaAcceso = "system.posix_acl_access";
 
 // Closes the descriptor when the read ends, whichever way.
 class CDescriptor {
@@ -326,7 +327,16 @@ bool CFile::TakeAttributesOf(int fd, const std::string& path) {
         ::fchown(fd, viejo.st_uid, viejo.st_gid) != 0) {
         return false;
     }
-    return CopiaAtributos(path, fd);
+    if (!CopiaAtributos(path, fd)) {
+        return false;
+    }
+    // The folder's default access list gave the new file one the old file did
+    // not have: it would let others read the document who could not before.
+    if (::getxattr(path.c_str(), kListaAcceso, nullptr, 0) < 0 && errno == ENODATA &&
+        ::fgetxattr(fd, kListaAcceso, nullptr, 0) >= 0) {
+        return ::fremovexattr(fd, kListaAcceso) == 0 && ::fchmod(fd, viejo.st_mode & 07777) == 0;
+    }
+    return true;
 }
 
 CFile::Causa CFile::WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {

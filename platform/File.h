@@ -62,8 +62,9 @@ public:
     // extended attributes of the file at `path`, so that putting it in that
     // file's place changes none of them. True when there is nothing to give or
     // the system allows it; false when it refuses (a user who may write the
-    // file but not give a file its owner). Where no file stands at `path`, the
-    // new file gets the access of a file made now.
+    // file but not give a file its owner). An access list the old file lacks
+    // (a folder's default one) is taken off. Where no file stands at `path`,
+    // the new file gets the access of a file made now.
     static bool TakeAttributesOf(int fd, const std::string& path);
     // Writes `bytes` into the regular file at `path` itself, which keeps its
     // owner, group, links and permissions. The room is claimed before a byte is

@@ -668,3 +668,32 @@ TEST_F(TarnovelDocFileTest, ASaveFollowsNoLinkOfAnotherUserInASharedStickyFolder
     EXPECT_EQ(guarda(01777, 4242), (std::vector<bool>{true, true}));
     EXPECT_TRUE(Contenido(suyo).contains("bbbbbbbbbb"));
 }
+
+TEST_F(TarnovelDocFileTest, ASaveGivesTheFileNoAccessListTheOldOneLacked) {
+    // The folder's default access list lets user 4242 read its new files; the
+    // document, saved before the list was set, must stay closed to that user.
+    const QString ruta = Ruta("sistema");
+    SaveAndChange(ruta, 10);
+    const std::string local = Local(ruta);
+    ASSERT_EQ(::chmod(local.c_str(), 0640), 0);
+    struct Entrada {
+        std::uint16_t etiqueta;
+        std::uint16_t permiso;
+        std::uint32_t id;
+    };
+    struct {
+        std::uint32_t version;
+        Entrada entradas[5];
+    } lista{2, {{0x01, 7, ~0u}, {0x02, 4, 4242}, {0x04, 7, ~0u}, {0x10, 7, ~0u}, {0x20, 0, ~0u}}};
+    if (::setxattr(Local(m_strDisco).c_str(), "system.posix_acl_default", &lista, sizeof lista,
+                   0) != 0) {
+        GTEST_SKIP() << "no access lists on this file system";
+    }
+    EXPECT_TRUE(m_doc.DoFileSave());
+    EXPECT_TRUE(m_mensajes.Messages().empty());
+    EXPECT_TRUE(Contenido(ruta).contains("bbbbbbbbbb"));
+    struct stat info {};
+    ASSERT_EQ(::stat(local.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_LT(::getxattr(local.c_str(), "system.posix_acl_access", nullptr, 0), 0);
+}
