@@ -81,6 +81,17 @@ namespace {
 
 using Mensajes = std::vector<std::string>;
 
+// The kernel's form of an access list of five entries, as setxattr takes it.
+struct ListaAcceso {
+    struct Entrada {
+        std::uint16_t etiqueta;
+        std::uint16_t permiso;
+        std::uint32_t id;
+    };
+    std::uint32_t version;
+    Entrada entradas[5];
+};
+
 std::string Local(const QString& ruta) {
     return QFile::encodeName(ruta).toStdString();
 }
@@ -550,17 +561,9 @@ TEST_F(TarnovelDocFileTest, ASaveKeepsTheFilesAccessListAndAttributes) {
     SaveAndChange(ruta, 10);
     const std::string local = Local(ruta);
     ASSERT_EQ(::chmod(local.c_str(), 0644), 0);
-    // The kernel's form of an access list: user 4242 may write, the group
-    // only read, the mask lets writing through.
-    struct Entrada {
-        std::uint16_t etiqueta;
-        std::uint16_t permiso;
-        std::uint32_t id;
-    };
-    struct {
-        std::uint32_t version;
-        Entrada entradas[5];
-    } lista{2, {{0x01, 6, ~0u}, {0x02, 6, 4242}, {0x04, 4, ~0u}, {0x10, 6, ~0u}, {0x20, 4, ~0u}}};
+    // User 4242 may write, the group only read, the mask lets writing through.
+    const ListaAcceso lista{
+        2, {{0x01, 6, ~0u}, {0x02, 6, 4242}, {0x04, 4, ~0u}, {0x10, 6, ~0u}, {0x20, 4, ~0u}}};
     if (::setxattr(local.c_str(), "system.posix_acl_access", &lista, sizeof lista, 0) != 0 ||
         ::setxattr(local.c_str(), "user.origen", "x", 1, 0) != 0) {
         GTEST_SKIP() << "no access lists or user attributes on this file system";
@@ -676,15 +679,8 @@ TEST_F(TarnovelDocFileTest, ASaveGivesTheFileNoAccessListTheOldOneLacked) {
     SaveAndChange(ruta, 10);
     const std::string local = Local(ruta);
     ASSERT_EQ(::chmod(local.c_str(), 0640), 0);
-    struct Entrada {
-        std::uint16_t etiqueta;
-        std::uint16_t permiso;
-        std::uint32_t id;
-    };
-    struct {
-        std::uint32_t version;
-        Entrada entradas[5];
-    } lista{2, {{0x01, 7, ~0u}, {0x02, 4, 4242}, {0x04, 7, ~0u}, {0x10, 7, ~0u}, {0x20, 0, ~0u}}};
+    const ListaAcceso lista{
+        2, {{0x01, 7, ~0u}, {0x02, 4, 4242}, {0x04, 7, ~0u}, {0x10, 7, ~0u}, {0x20, 0, ~0u}}};
     if (::setxattr(Local(m_strDisco).c_str(), "system.posix_acl_default", &lista, sizeof lista,
                    0) != 0) {
         GTEST_SKIP() << "no access lists on this file system";
